@@ -1,0 +1,27 @@
+// The program's pseudo-random generator; see random_source.h.
+#include "scene/random_source.h"
+
+#include <cstdint>
+#include <random>
+
+namespace globulon {
+namespace {
+
+std::mt19937& Generator() {
+    static std::mt19937 generator;
+    return generator;
+}
+
+}  // namespace
+
+void ReseedRandom(double seed) {
+    // The clock's fraction matters too: two starts within one second get different colours.
+    Generator().seed(static_cast<std::uint32_t>(static_cast<std::uint64_t>(seed * 1000.0)));
+}
+
+float UniformRandom() {
+    // 24 random bits make every float step of [0, 1) equally likely and never give 1.
+    return static_cast<float>(Generator()() >> 8) * (1.0f / 16777216.0f);
+}
+
+}  // namespace globulon

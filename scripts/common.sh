@@ -1,0 +1,65 @@
+# Shared by the run and test commands: installs what is missing, makes the Wine prefix once and
+# provides a display. Sourced, not run.
+
+GLOBULON_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX="$GLOBULON_ROOT/build/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+
+GLOBULON_PACKAGES=(cmake ninja-build g++ googletest clang-format
+    g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
+    wine wine64 xvfb xdotool x11-apps x11-utils imagemagick python3)
+
+log() { printf '\n== %s\n' "$*"; }
+
+# Installs the Debian packages that are not there yet (never wine32: it breaks wine here).
+install_packages() {
+    local missing=()
+    for package in "${GLOBULON_PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' ||
+            missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    log "installing ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}" >/dev/null
+}
+
+# The project's own Wine prefix, made once before anything runs in parallel in it.
+make_wine_prefix() {
+    [ -f "$WINEPREFIX/system.reg" ] && return 0
+    log "creating the Wine prefix in $WINEPREFIX"
+    mkdir -p "$WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+}
+
+# Starts Xvfb on a free display number and exports DISPLAY; stop_display ends it.
+GLOBULON_XVFB_PID=""
+start_display() {
+    local size=${1:-1024x768x24}
+    local number=90
+    while [ -e "/tmp/.X${number}-lock" ]; do number=$((number + 1)); done
+    Xvfb ":$number" -screen 0 "$size" -nolisten tcp >/dev/null 2>&1 &
+    GLOBULON_XVFB_PID=$!
+    export DISPLAY=":$number"
+    for _ in $(seq 100); do
+        xdpyinfo >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    echo "Xvfb did not start" >&2
+    return 1
+}
+
+stop_display() {
+    [ -n "$GLOBULON_XVFB_PID" ] && kill "$GLOBULON_XVFB_PID" 2>/dev/null
+    GLOBULON_XVFB_PID=""
+}
+
+# A persistent wineserver makes each Wine process start in a fraction of a second.
+start_wineserver() { wineserver -p </dev/null >/dev/null 2>&1 & }
+stop_wineserver() { wineserver -k >/dev/null 2>&1 || true; }

@@ -1,0 +1,152 @@
+// Start-up and mode dispatch; see globulon_main.h.
+#include "startup/globulon_main.h"
+
+#include <windows.h>
+
+#include <cmath>
+#include <optional>
+
+#include "host/app_window.h"
+#include "host/clock.h"
+#include "scene/preview_run.h"
+#include "scene/random_source.h"
+#include "setup/configure_run.h"
+#include "startup/command_line.h"
+#include "startup/leading_number.h"
+#include "startup/program_state.h"
+#include "startup/rounding.h"
+#include "startup/saver_run.h"
+#include "startup/setting_texts.h"
+#include "startup/settings_store.h"
+
+namespace globulon {
+namespace {
+
+// A named object held for the life of the process tells later copies that this one runs.
+bool AnotherInstanceRunning() {
+    static HANDLE marker = nullptr;
+    if (!marker) marker = CreateMutexW(nullptr, FALSE, L"Local\\Globulon Screen Saver instance");
+    return marker && GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+HWND HandleFromNumber(std::int32_t number) {
+    return reinterpret_cast<HWND>(static_cast<std::intptr_t>(number));
+}
+
+// An open form of another copy bearing the title (such as its settings dialog) comes to the
+// front instead of this process doing anything. True when one was found.
+bool HandedOverToOpenForm() {
+    HWND open = FindAppWindow(Program().AppTitle, L"");
+    if (!open) return false;
+    RestoreAppWindow(open);
+    return true;
+}
+
+// False when this process must end at once because another copy runs.
+bool PassesInstanceCheck(RunModes mode, bool& previewRunning) {
+    if (!AnotherInstanceRunning()) return !HandedOverToOpenForm();
+    switch (mode) {
+        case ModeSaver:
+            // A saver started from the host dialog goes ahead while that dialog's preview runs.
+            previewRunning = LeadingNumber(GetProgramSetting(L"ActiveSetup", L"0")) != 0;
+            return previewRunning;
+        case ModePreview:
+            return false;
+        case ModeSetup:
+            return !HandedOverToOpenForm();
+        default:
+            return true;
+    }
+}
+
+// Twips per pixel of the screen: 1440 divided by its dots per inch, halves to even.
+void StoreScreenScale(SphereScene& scene) {
+    HDC screen = GetDC(nullptr);
+    if (!screen) return;
+    const int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
+    const int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    if (dpiX > 0) scene.TwipsPerPixelX = RoundToInteger<std::int16_t>(1440.0 / dpiX).value_or(0);
+    if (dpiY > 0) scene.TwipsPerPixelY = RoundToInteger<std::int16_t>(1440.0 / dpiY).value_or(0);
+}
+
+void ReadSettings(ProgramState& program) {
+    SphereScene& scene = program.Scene;
+    const std::wstring colorFixed = GetProgramSetting(L"ColorFixed", L"");
+    const std::wstring colorRandom = GetProgramSetting(L"ColorRandom", L"1");
+    scene.UseBlackScreen = ParseBoolText(GetProgramSetting(L"BlackScreen", L"1"));
+    program.UseMouseMove = ParseBoolText(GetProgramSetting(L"MouseMove", L"0"));
+    if (ParseBoolText(colorRandom)) {
+        ReseedRandom(ClockSeconds());
+        scene.PenColor = MakeColor(255, 0, 0);
+        scene.UseRandomColors = true;
+    } else {
+        // A colour that cannot be read leaves the pen as it was.
+        if (const std::optional<ColorValue> color = ParseColorText(colorFixed)) {
+            scene.PenColor = *color;
+        }
+        scene.UseRandomColors = false;
+    }
+}
+
+void RunPreviewMode(std::wstring_view commandText) {
+    HWND previewWindow = HandleFromNumber(HandleAfter(commandText, L' ').value_or(0));
+    HWND hostDialog = nullptr;
+    if (previewWindow) {
+        // The display-settings dialog is three steps above its preview window.
+        if (HWND p1 = GetParent(previewWindow)) {
+            if (HWND p2 = GetParent(p1)) hostDialog = GetParent(p2);
+        }
+    }
+    RunPreview(previewWindow, hostDialog);
+}
+
+void RunConfigureMode(std::wstring_view commandText, bool searchOwner) {
+    HWND owner = nullptr;
+    if (searchOwner) {
+        if (HWND handle = HandleFromNumber(HandleAfter(commandText, L':').value_or(0))) {
+            owner = GetParent(handle);
+        }
+    }
+    RunConfigure(owner);
+}
+
+}  // namespace
+
+void Main(std::wstring_view commandLine) {
+    ProgramState& program = Program();
+    program.AppTitle = ApplicationTitle;
+    program.CopyrightYears = CopyrightYearsText;
+    const std::wstring commandText = MakeCommandText(commandLine);
+    program.RunMode = ChooseRunMode(commandText);
+
+    bool previewRunning = false;
+    if (!PassesInstanceCheck(program.RunMode, previewRunning)) return;
+
+    SphereScene& scene = program.Scene;
+    scene.Pi = 4.0 * std::atan(1.0);
+    scene.RimMax = 13;
+    StoreScreenScale(scene);
+    ReadSettings(program);
+
+    switch (program.RunMode) {
+        case ModeNone:
+            program.RunMode = ModeSetup;
+            RunConfigureMode(commandText, false);
+            break;
+        case ModeSetup:
+            RunConfigureMode(commandText, true);
+            break;
+        case ModeSaver:
+            RunSaver(previewRunning);
+            break;
+        case ModePreview:
+            RunPreviewMode(commandText);
+            break;
+        case ModePassword:
+            MessageBeep(MB_OK);
+            break;
+    }
+}
+
+}  // namespace globulon

@@ -1,0 +1,38 @@
+// Conversions from floating point to integers: to the nearest, halves to even, and failing
+// (no value) when the result does not fit the target type, so that the caller can skip its step.
+#pragma once
+
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <optional>
+
+namespace globulon {
+
+// Nearest integer, halves to even, still as a double (no range check).
+inline double RoundHalfEven(double value) {
+    const double floor = std::floor(value);
+    const double diff = value - floor;
+    if (diff > 0.5) return floor + 1.0;
+    if (diff < 0.5) return floor;
+    return std::fmod(floor, 2.0) == 0.0 ? floor : floor + 1.0;
+}
+
+// Rounds half to even into Int; no value when the result lies outside Int's range or is NaN.
+template <typename Int>
+std::optional<Int> RoundToInteger(double value) {
+    if (std::isnan(value)) return std::nullopt;
+    const double rounded = RoundHalfEven(value);
+    if (rounded < static_cast<double>(std::numeric_limits<Int>::min()) ||
+        rounded > static_cast<double>(std::numeric_limits<Int>::max())) {
+        return std::nullopt;
+    }
+    return static_cast<Int>(rounded);
+}
+
+// Rounds half to even for values known to be in range (geometry of the sphere, screen sizes).
+inline std::int32_t Rnd(double value) {
+    return static_cast<std::int32_t>(RoundHalfEven(value));
+}
+
+}  // namespace globulon

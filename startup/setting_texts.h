@@ -1,0 +1,28 @@
+// Readers that turn the texts of the stored settings into values. The texts were written by this
+// program and its earlier versions, and may have been edited by hand, so any text is accepted.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace globulon {
+
+// A colour value: red in the low byte, then green, then blue (the COLORREF layout).
+using ColorValue = std::uint32_t;
+
+inline constexpr ColorValue MakeColor(int red, int green, int blue) {
+    return static_cast<ColorValue>(red) | (static_cast<ColorValue>(green) << 8) |
+           (static_cast<ColorValue>(blue) << 16);
+}
+
+// "on", "true", "yes", "1", ... and their Italian forms read true; "off", "false", "0", ...
+// false; any other text by its leading number.
+bool ParseBoolText(std::wstring_view text);
+
+// "red,green,blue". Fewer than two commas gives white. A component above 255 counts as 255 and
+// one below 0 as 0. No value when a component does not fit a 16-bit signed integer: the caller
+// then skips the step that wanted the colour.
+std::optional<ColorValue> ParseColorText(std::wstring_view text);
+
+}  // namespace globulon
