@@ -1,0 +1,20 @@
+// The "About..." command at the end of the settings dialog's system menu.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace globulon {
+
+inline constexpr UINT AboutCommandId = 2001;
+
+// Appends an optional separator and a text item with the identifier to the window's system menu.
+void AddSysMenuItem(HWND hwnd, UINT id, const std::wstring& caption, bool withSeparator);
+// Installs SysMenuProc in front of the window's procedure; UnhookSysMenu puts the old one back.
+void HookSysMenu(HWND hwnd);
+void UnhookSysMenu(HWND hwnd);
+// Shows the About box with the settings dialog's icon.
+void ShowAbout(HWND hwnd);
+
+}  // namespace globulon

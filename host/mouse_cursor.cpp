@@ -1,0 +1,22 @@
+// Cursor hiding and showing; see mouse_cursor.h.
+#include "host/mouse_cursor.h"
+
+#include <windows.h>
+
+namespace globulon {
+
+void HideMouseCursor() {
+    // Other code may have raised the counter: drive it down as far as needed. A failing call
+    // returns 0 or less on its own first step, so the loop cannot run away.
+    for (int calls = 0; calls < 1000; ++calls) {
+        if (ShowCursor(FALSE) < 0) return;
+    }
+}
+
+void ShowMouseCursor() {
+    for (int calls = 0; calls < 1000; ++calls) {
+        if (ShowCursor(TRUE) >= 0) return;
+    }
+}
+
+}  // namespace globulon

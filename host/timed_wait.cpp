@@ -1,0 +1,41 @@
+// The paced wait of the frame loops; see timed_wait.h.
+#include "host/timed_wait.h"
+
+#include <windows.h>
+
+#include <cmath>
+
+#include "host/message_pump.h"
+#include "startup/program_state.h"
+
+namespace globulon {
+namespace {
+
+// Seconds on a monotonic clock: unlike the time of day it neither jumps nor restarts at midnight.
+double MonotonicSeconds() {
+    static const double ticksPerSecond = [] {
+        LARGE_INTEGER frequency;
+        QueryPerformanceFrequency(&frequency);
+        return static_cast<double>(frequency.QuadPart);
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) / ticksPerSecond;
+}
+
+}  // namespace
+
+void WaitSeconds(float seconds) {
+    const double end = MonotonicSeconds() + seconds;
+    for (;;) {
+        // A WM_QUIT (the session ends, another program asks) ends the running loop as well.
+        if (!PumpMessages()) Program().QuitRequested = true;
+        const double remaining = end - MonotonicSeconds();
+        if (remaining <= 0) return;
+        // Sleep until a message arrives or the time is up, instead of spinning on the queue.
+        const DWORD milliseconds = static_cast<DWORD>(std::ceil(remaining * 1000.0));
+        MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    }
+}
+
+}  // namespace globulon

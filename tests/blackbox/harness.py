@@ -1,0 +1,155 @@
+"""Drives the real globulon.scr under Wine on the test display (see scripts/test.sh).
+
+Environment: GLOBULON_SCR (the program), GLOBULON_TOOLS (the build's tests folder), DISPLAY,
+WINEPREFIX. Everything here talks to Wine and X from outside, as a user or the system would.
+"""
+import os
+import re
+import subprocess
+import tempfile
+import time
+import unittest
+
+SCR = os.environ.get("GLOBULON_SCR", "")
+TOOLS = os.environ.get("GLOBULON_TOOLS", "")
+SETTINGS_KEY = r"HKCU\Software\Globulon Screen Saver\Setting"
+TITLE = "Globulon Screen Saver"
+
+
+def start(*args):
+    """Starts globulon.scr with the given arguments; returns the process."""
+    return subprocess.Popen(["wine", SCR, *args], stdin=subprocess.DEVNULL,
+                            stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+
+
+def start_tool(name, *args):
+    """Starts one of the test programs built beside the tests (e.g. tools/preview_host.exe)."""
+    return subprocess.Popen(["wine", os.path.join(TOOLS, name), *args],
+                            stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
+                            stderr=subprocess.STDOUT, text=True)
+
+
+def finish(process, timeout):
+    """Waits for the process to end; returns its exit code, or None after killing it."""
+    try:
+        return process.wait(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+        return None
+
+
+def wait_until(predicate, timeout, interval=0.1):
+    """Polls predicate until it is true or timeout seconds passed; returns its last value."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value or time.monotonic() >= deadline:
+            return value
+        time.sleep(interval)
+
+
+# --- settings ------------------------------------------------------------------------------
+
+def clear_settings():
+    subprocess.run(["wine", "reg", "delete", r"HKCU\Software\Globulon Screen Saver", "/f"],
+                   capture_output=True)
+
+
+def set_setting(name, value):
+    subprocess.run(["wine", "reg", "add", SETTINGS_KEY, "/v", name, "/t", "REG_SZ", "/d", value,
+                    "/f"], capture_output=True, check=True)
+
+
+def get_setting(name):
+    """The stored text, or None when the value (or the key) is missing."""
+    result = subprocess.run(["wine", "reg", "query", SETTINGS_KEY, "/v", name],
+                            capture_output=True, text=True)
+    for line in result.stdout.splitlines():
+        parts = line.strip().split(None, 2)
+        if len(parts) >= 2 and parts[0] == name and parts[1] == "REG_SZ":
+            return parts[2].strip() if len(parts) == 3 else ""
+    return None
+
+
+def settings_exist():
+    result = subprocess.run(["wine", "reg", "query", r"HKCU\Software\Globulon Screen Saver"],
+                            capture_output=True)
+    return result.returncode == 0
+
+
+# --- windows and input ---------------------------------------------------------------------
+
+def find_windows(title_regex):
+    """X window ids whose title matches the regular expression (visible or not)."""
+    result = subprocess.run(["xdotool", "search", "--name", title_regex],
+                            capture_output=True, text=True)
+    return [int(w) for w in result.stdout.split()]
+
+
+def visible_windows(title_regex):
+    result = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title_regex],
+                            capture_output=True, text=True)
+    return [int(w) for w in result.stdout.split()]
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *[str(a) for a in args]], capture_output=True)
+
+
+def focus(window):
+    xdotool("windowfocus", "--sync", window)
+
+
+# --- the screen ----------------------------------------------------------------------------
+
+def screenshot(path=None):
+    """Saves the whole X screen as a PNG and returns its path."""
+    if path is None:
+        handle, path = tempfile.mkstemp(suffix=".png")
+        os.close(handle)
+    subprocess.run(f"xwd -root -silent | convert xwd:- {path}", shell=True, check=True)
+    return path
+
+
+def count_color(png, rgb, crop=None):
+    """Pixels of exactly the colour (r, g, b) in the picture, or in crop = (w, h, x, y) of it."""
+    source = png if crop is None else f"{png}[{crop[0]}x{crop[1]}+{crop[2]}+{crop[3]}]"
+    color = f"rgb({rgb[0]},{rgb[1]},{rgb[2]})"
+    result = subprocess.run(["convert", source, "-fill", "black", "+opaque", color, "-fill",
+                             "white", "-opaque", color, "-format", "%[fx:round(mean*w*h)]",
+                             "info:"], capture_output=True, text=True, check=True)
+    return int(result.stdout.strip())
+
+
+def pixel(png, x, y):
+    """The (r, g, b) colour of one pixel."""
+    result = subprocess.run(["convert", f"{png}[1x1+{x}+{y}]", "-format",
+                             "%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]", "info:"],
+                            capture_output=True, text=True, check=True)
+    return tuple(int(v) for v in result.stdout.strip().split(","))
+
+
+class GlobulonTestCase(unittest.TestCase):
+    """Starts each test from no stored settings and ends any copy of the program it left."""
+
+    def setUp(self):
+        self.assertTrue(SCR and os.path.exists(SCR), "GLOBULON_SCR must name the built program")
+        clear_settings()
+        self.processes = []
+
+    def tearDown(self):
+        for process in self.processes:
+            if process.poll() is None:
+                process.kill()
+                process.wait()
+
+    def start(self, *args):
+        process = start(*args)
+        self.processes.append(process)
+        return process
+
+    def start_tool(self, name, *args):
+        process = start_tool(name, *args)
+        self.processes.append(process)
+        return process
