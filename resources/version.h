@@ -11,6 +11,6 @@
 #define GLOBULON_VERSION_TEXT "2.2.13"
 
 // The four numbers as one list, the form FILEVERSION and PRODUCTVERSION take.
-#define GLOBULON_VERSION_NUMBERS                                              \
+#define GLOBULON_VERSION_NUMBERS                                               \
     GLOBULON_VERSION_MAJOR, GLOBULON_VERSION_MINOR, GLOBULON_VERSION_REVISION, \
         GLOBULON_VERSION_BUILD
