@@ -23,6 +23,7 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then headless=0; fi
 if [ "$headless" = 1 ]; then start_display 1024x768x24; fi
 start_wineserver
 trap 'stop_wineserver; stop_display' EXIT
+warm_up_wine "$scr" /A
 
 # "/P" alone: start a stand-in host dialog and preview into its window.
 if [[ "${switch[0]^^}" == /P && ${#switch[@]} -eq 1 ]]; then

@@ -24,6 +24,7 @@ make_wine_prefix
 start_display 1024x768x24
 start_wineserver
 trap 'stop_wineserver; stop_display' EXIT
+warm_up_wine build/win64/globulon.scr /A
 ctest --preset win64 --output-on-failure
 stop_wineserver
 stop_display
