@@ -17,4 +17,15 @@ void UnhookSysMenu(HWND hwnd);
 // Shows the About box with the settings dialog's icon.
 void ShowAbout(HWND hwnd);
 
+// The procedure HookSysMenu installs: the About command opens the box, every system command goes
+// to the default handling, all other messages to the window's own procedure.
+LRESULT CALLBACK SysMenuProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The module's state: the one window whose procedure is replaced, and what was there before.
+struct SysMenuState {
+    WNDPROC PrevDialogProc = nullptr;  // null while nothing is installed
+    HWND HookedWindow = nullptr;
+};
+SysMenuState& SysMenu();
+
 }  // namespace globulon

@@ -8,4 +8,38 @@ namespace globulon {
 // Draws the whole primary screen into hdc, stretched to the client area of hwnd.
 void CopyDesktopToWindow(HWND hwnd, HDC hdc);
 
+// A picture of the screen's top-left region, held in a memory bitmap so that it survives every
+// repaint of the window that shows it. Owns its bitmap.
+class DesktopSnapshot {
+  public:
+    DesktopSnapshot() = default;
+    DesktopSnapshot(const DesktopSnapshot&) = delete;
+    DesktopSnapshot& operator=(const DesktopSnapshot&) = delete;
+    ~DesktopSnapshot();
+
+    // Copies the screen's top-left widthPx x heightPx pixels, unscaled, replacing any earlier
+    // picture. False (and empty) when the size is not positive or the copy could not be made.
+    bool Capture(int widthPx, int heightPx);
+    // Draws the picture's part that lies in area (client coordinates; the picture's top-left
+    // corner at 0,0) unscaled; parts of area beyond the picture are painted black. False, drawing
+    // nothing, when there is no picture.
+    bool PaintTo(HDC hdc, const RECT& area) const;
+    bool Empty() const { return bitmap_ == nullptr; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // The held bitmap (null when empty); it stays owned by the snapshot.
+    HBITMAP Bitmap() const { return bitmap_; }
+    // Gives the bitmap back; the snapshot is empty afterwards.
+    void Clear();
+
+  private:
+    HBITMAP bitmap_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+};
+
+// Takes the desktop under the form, of the form window's size, as its background picture and
+// has the form repaint. False when no picture could be taken.
+bool SetDesktopBackdrop(HWND form, DesktopSnapshot& snapshot);
+
 }  // namespace globulon

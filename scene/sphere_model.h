@@ -51,6 +51,15 @@ struct SphereScene {
 // Seconds in a day: the clock starts again at 0 at midnight.
 inline constexpr float SecondsPerDay = 86400.0f;
 
+// How long the sphere rests at its smallest size before the picture is cleared.
+inline constexpr float RestSeconds = 3.0f;
+
+// Seconds between random colour changes: full screen, full screen during the final slow shrink,
+// and the preview.
+inline constexpr double FullScreenColorInterval = 0.5;
+inline constexpr double SlowShrinkColorInterval = 0.1;
+inline constexpr double PreviewColorInterval = 0.1;
+
 // The smaller of a and b, rounded half to even (b when they are equal).
 std::int32_t MinOf(float a, float b);
 
@@ -81,5 +90,12 @@ PixelBox DiscBox(const SphereScene& scene);
 
 // A light random colour: every channel between 120 and 255. uniform() returns floats in [0, 1).
 ColorValue PickColor(const std::function<float()>& uniform);
+
+// The full-screen colour interval: quicker while the sphere makes its final slow shrink.
+double FullScreenColorIntervalFor(const SphereScene& scene);
+
+// Whether a random colour change is due now: random colours chosen, no rest under way, and the
+// clock later than lastChange + interval.
+bool ColorChangeDue(const SphereScene& scene, float lastChange, double interval, float now);
 
 }  // namespace globulon

@@ -30,12 +30,19 @@ install_packages() {
 }
 
 # The project's own Wine prefix, made once before anything runs in parallel in it.
+# Xvfb has no window manager, so Wine is told not to leave its windows to one: otherwise hiding
+# a full-screen window waits two seconds for a window manager that never answers.
 make_wine_prefix() {
-    [ -f "$WINEPREFIX/system.reg" ] && return 0
-    log "creating the Wine prefix in $WINEPREFIX"
-    mkdir -p "$WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
-    wineserver -w
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        log "creating the Wine prefix in $WINEPREFIX"
+        mkdir -p "$WINEPREFIX"
+        wineboot -i >/dev/null 2>&1
+        wineserver -w
+    fi
+    if ! grep -q '"Managed"="N"' "$WINEPREFIX/user.reg"; then
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+        wineserver -w
+    fi
 }
 
 # Starts Xvfb on a free display number and exports DISPLAY; stop_display ends it.

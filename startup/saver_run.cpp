@@ -1,10 +1,50 @@
 // The full-screen saver run; see saver_run.h.
 #include "startup/saver_run.h"
 
+#include <windows.h>
+
+#include "host/app_window.h"
+#include "host/message_pump.h"
+#include "host/mouse_cursor.h"
+#include "host/saver_window_hook.h"
+#include "scene/frame_loop.h"
+#include "scene/graphics_layer.h"
+#include "scene/sphere_model.h"
+#include "startup/program_state.h"
+#include "startup/saver_form.h"
+#include "startup/settings_store.h"
+
 namespace globulon {
 
-void RunSaver(bool /*previewRunning*/) {
-    // The full-screen saver window arrives with its own change.
+void RunSaver(bool previewRunning) {
+    SphereScene& scene = Program().Scene;
+    // A handle left behind by a preview that did not end cleanly is cleared; a running preview's
+    // record is left alone.
+    if (!previewRunning) SaveProgramSetting(L"ActiveSetup", L"0");
+    SetFullScreenParameters(scene);
+
+    SaverForm form;
+    if (!form.Load()) return;
+    HWND hwnd = form.Hwnd();
+    SetFullScreenCentre(scene, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    // The snapshot is taken before the window appears, so it shows the desktop, not the saver.
+    if (!scene.UseBlackScreen) form.UseDesktopBackdrop();
+
+    ShowWindow(hwnd, SW_SHOW);
+    PumpMessages();
+    MakeTopMost(hwnd);
+    SetForegroundWindow(hwnd);
+    SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, TRUE, nullptr, 0);
+    HookSaverWindow(hwnd);
+    HideMouseCursor();
+
+    HDC hdc = RunFullScreenFrames(hwnd);
+
+    // Undone in the reverse order; the cursor was shown again by the input that ended the saver.
+    SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, FALSE, nullptr, 0);
+    UnhookSaverWindow(hwnd);
+    GfxClose(hwnd, hdc);
+    form.DestroyForm();
 }
 
 }  // namespace globulon

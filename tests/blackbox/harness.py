@@ -153,3 +153,43 @@ class GlobulonTestCase(unittest.TestCase):
         process = start_tool(name, *args)
         self.processes.append(process)
         return process
+
+
+def window_geometry(window):
+    """(x, y, width, height) of an X window."""
+    result = subprocess.run(["xdotool", "getwindowgeometry", "--shell", str(window)],
+                            capture_output=True, text=True)
+    values = dict(line.split("=", 1) for line in result.stdout.split() if "=" in line)
+    return tuple(int(values.get(k, 0)) for k in ("X", "Y", "WIDTH", "HEIGHT"))
+
+
+def screen_size():
+    result = subprocess.run(["xdotool", "getdisplaygeometry"], capture_output=True, text=True)
+    width, height = result.stdout.split()
+    return int(width), int(height)
+
+
+def root_window():
+    result = subprocess.run(["xdotool", "search", "--maxdepth", "0", "--name", ""],
+                            capture_output=True, text=True)
+    return int(result.stdout.split()[0]) if result.stdout.split() else None
+
+
+def full_screen_window():
+    """The visible window, other than the root, that covers the whole screen (the running
+    saver), or None."""
+    size = screen_size()
+    root = root_window()
+    for window in visible_windows(""):
+        if window != root and window_geometry(window)[2:] == size:
+            return window
+    return None
+
+
+def window_texts(title):
+    """Texts of the Windows window with that title and of its controls ([] when none)."""
+    result = subprocess.run(["wine", os.path.join(TOOLS, "tools", "window_texts.exe"), title],
+                            capture_output=True, text=True, encoding="utf-8", errors="replace")
+    if result.returncode != 0:
+        return []
+    return [line.rstrip("\r") for line in result.stdout.splitlines()]

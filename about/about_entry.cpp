@@ -1,0 +1,41 @@
+// The two ways the program opens its About box: over the running saver and from the dialog's menu.
+#include "about/about_box.h"
+#include "host/app_window.h"
+#include "host/form_window.h"
+#include "host/message_pump.h"
+
+namespace globulon {
+
+AboutBox& AboutForm() {
+    static AboutBox box;
+    return box;
+}
+
+void ShowSaverAbout(bool pin, int iconId, const std::wstring& comment) {
+    AboutBox& box = AboutForm();
+    if (pin) {
+        box.Load();
+        box.Interval(10000);
+        MakeTopMost(box.Hwnd());
+    }
+    // Icons loaded from resources are shared: nothing to give back.
+    HICON icon = LoadIconW(ProgramInstance(), MAKEINTRESOURCEW(iconId));
+    box.About(comment, AboutPicture::FromIcon(icon));
+}
+
+void ShowAboutBox(HWND /*hwnd*/, const std::wstring& comment, int bitmapId, int /*unused*/,
+                  AboutPicture picture) {
+    AboutBox& box = AboutForm();
+    box.Load();
+    // Let the freshly made box settle before it is filled.
+    if (!PumpMessages()) PostQuitMessage(0);
+    if (!picture.Empty()) {
+        box.About(comment, picture);
+    } else if (bitmapId > 0) {
+        box.AboutWithBitmap(comment, bitmapId);
+    } else {
+        box.About(comment, AboutPicture());
+    }
+}
+
+}  // namespace globulon

@@ -1,0 +1,40 @@
+// Design-to-pixel conversions of the About box; see about_layout.h.
+#include "about/about_layout.h"
+
+#include "startup/rounding.h"
+
+namespace globulon {
+namespace {
+
+std::int32_t EffectiveTwipsPerPixel(std::int16_t twipsPerPixel) {
+    // Start-up stores the screen's value; before that (or in a test) it is 0.
+    return twipsPerPixel > 0 ? twipsPerPixel : DefaultTwipsPerPixel;
+}
+
+}  // namespace
+
+std::int32_t TwipsToPixels(std::int32_t twips, std::int16_t twipsPerPixel) {
+    return twips / EffectiveTwipsPerPixel(twipsPerPixel);
+}
+
+PixelRect TwipsToPixels(const TwipBox& box, std::int16_t twipsPerPixelX,
+                        std::int16_t twipsPerPixelY) {
+    return {TwipsToPixels(box.Left, twipsPerPixelX), TwipsToPixels(box.Top, twipsPerPixelY),
+            TwipsToPixels(box.Width, twipsPerPixelX), TwipsToPixels(box.Height, twipsPerPixelY)};
+}
+
+std::int32_t FontPixelHeight(double points, std::int16_t twipsPerPixelY) {
+    // A point is 20 twips.
+    return -Rnd(points * 20.0 / EffectiveTwipsPerPixel(twipsPerPixelY));
+}
+
+std::int32_t LinkTopOnLine(std::int32_t textTop, std::int32_t lineHeight, int line,
+                           std::int32_t textAscent, std::int32_t linkAscent) {
+    return textTop + (line - 1) * lineHeight + (textAscent - linkAscent);
+}
+
+std::int32_t CentredOffset(std::int32_t outer, std::int32_t inner) {
+    return (outer - inner) / 2;
+}
+
+}  // namespace globulon

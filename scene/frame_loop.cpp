@@ -1,0 +1,85 @@
+// The frame loops; see frame_loop.h.
+#include "scene/frame_loop.h"
+
+#include <algorithm>
+
+#include "host/clock.h"
+#include "host/desktop_copy.h"
+#include "host/timed_wait.h"
+#include "scene/graphics_layer.h"
+#include "scene/random_source.h"
+#include "scene/sphere_model.h"
+#include "startup/program_state.h"
+
+namespace globulon {
+namespace {
+
+// One frame per pass, at most ten a second.
+constexpr float FrameWaitSeconds = 0.1f;
+
+// A rest has ended: the layered trace of the shrinking sphere goes, the background comes back.
+void ClearPicture(HWND hWnd, HDC hDC) {
+    const ProgramState& program = Program();
+    if (program.RunMode == ModePreview) {
+        if (program.Scene.UseBlackScreen) {
+            RECT client = {0, 0, 0, 0};
+            GetClientRect(hWnd, &client);
+            GfxFillRect(hDC, GfxBrush(), client);
+        } else {
+            CopyDesktopToWindow(hWnd, hDC);
+        }
+    } else {
+        // The saver window repaints its own background (black or the desktop picture) into hDC.
+        SendMessageW(hWnd, WM_PAINT, reinterpret_cast<WPARAM>(hDC), 0);
+    }
+}
+
+}  // namespace
+
+void DrawFrame(HWND hWnd, HDC hDC) {
+    SphereScene& scene = Program().Scene;
+    if (ApplyRadiusRule(scene, ClockSeconds())) ClearPicture(hWnd, hDC);
+
+    // The black disc wipes everything inside it, the previous frame's chords included.
+    const PixelBox disc = DiscBox(scene);
+    GfxEllipse(hDC, disc.Left, disc.Top, disc.Right, disc.Bottom);
+
+    // Every rim point joined to every later one. The last entry coincides with the first, so
+    // (0, last) is a dot alone and each (k, last) repeats the chord (k, 0). A rim not yet built
+    // has no entries to join.
+    const int last = std::min<int>(scene.RimMax, static_cast<int>(scene.Rim.size()) - 1);
+    for (int i = 0; i <= last; ++i) {
+        for (int j = i + 1; j <= last; ++j) {
+            const PixelPoint from = RimPointPixel(scene, i);
+            GfxMoveDot(hDC, from.X, from.Y, scene.PenColor);
+            const PixelPoint to = RimPointPixel(scene, j);
+            GfxLineTo(hDC, to.X, to.Y);
+        }
+    }
+}
+
+void ChangeColorWhenDue(HDC hDC, float& lastColorChange, double interval) {
+    SphereScene& scene = Program().Scene;
+    const float now = ClockSeconds();
+    if (!ColorChangeDue(scene, lastColorChange, interval, now)) return;
+    scene.PenColor = PickColor(UniformRandom);
+    if (hDC) GfxSetPen(hDC, scene.PenColor, 1);
+    lastColorChange = now;
+}
+
+HDC RunFullScreenFrames(HWND saverWindow) {
+    ProgramState& program = Program();
+    SphereScene& scene = program.Scene;
+    HDC hDC = GfxOpen(saverWindow, 0, scene.PenColor, 1);
+    float lastColorChange = 0;
+    do {
+        BuildRim(scene);
+        DrawFrame(saverWindow, hDC);
+        ChangeColorWhenDue(hDC, lastColorChange, FullScreenColorIntervalFor(scene));
+        // Input is handled during the wait and may ask the loop to end.
+        WaitSeconds(FrameWaitSeconds);
+    } while (!program.QuitRequested);
+    return hDC;
+}
+
+}  // namespace globulon

@@ -1,0 +1,219 @@
+// The sphere's geometry, radius rule and colour rule; see sphere_model.h.
+#include "scene/sphere_model.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "startup/rounding.h"
+
+namespace globulon {
+namespace {
+
+constexpr double Int32Min = std::numeric_limits<std::int32_t>::min();
+constexpr double Int32Max = std::numeric_limits<std::int32_t>::max();
+
+// Rounds half to even; a value beyond the 32-bit range (only from a nonsensical screen size)
+// stops at its end instead of overflowing.
+std::int32_t RoundSaturated(double value) {
+    if (std::isnan(value)) return 0;
+    return Rnd(std::clamp(value, Int32Min, Int32Max));
+}
+
+std::int32_t Saturated(std::int64_t value) {
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(
+        value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+}
+
+// Twips to pixels, truncating toward zero. Twips per pixel of 0 means the screen's scale could
+// not be read; counting one twip per pixel then keeps the drawing on the window.
+std::int32_t TwipsToPixels(std::int32_t twips, std::int16_t twipsPerPixel) {
+    if (twipsPerPixel == 0) return twips;
+    return static_cast<std::int32_t>(static_cast<std::int64_t>(twips) / twipsPerPixel);
+}
+
+// The turn-round radius lies twelve times the shorter half-side out, far past the screen edges.
+void SetRadiusLimit(SphereScene& scene) {
+    scene.RadiusLimit =
+        Saturated(12 * static_cast<std::int64_t>(MinOf(scene.CenterY, scene.CenterX)));
+}
+
+std::int16_t Negated(std::int16_t speed) {
+    return static_cast<std::int16_t>(-speed);
+}
+
+// Step 1 of the radius rule: the speed for this frame, from the radius the frame began with.
+void ChooseSpeed(SphereScene& scene, float now) {
+    const std::int32_t radius = scene.Radius;
+    const double halfLimit = scene.RadiusLimit / 2.0;
+    if (scene.Speed > 0) {
+        // Growing: slowly until the disc touches the top and bottom edges, then faster.
+        if (radius <= static_cast<double>(scene.CenterY)) {
+            scene.Speed = scene.GrowSpeed[0];
+        } else if (radius <= halfLimit) {
+            scene.Speed = scene.GrowSpeed[1];
+        } else if (radius > scene.RadiusLimit) {
+            scene.Speed = Negated(scene.GrowSpeed[2]);
+        } else {
+            scene.Speed = scene.GrowSpeed[2];
+        }
+        return;
+    }
+    // Shrinking: fast while far out, slowly once the disc fits between the left and right edges.
+    if (radius >= halfLimit) {
+        scene.Speed = Negated(scene.ShrinkSpeed[2]);
+    } else if (radius > static_cast<double>(scene.CenterX)) {
+        scene.Speed = Negated(scene.ShrinkSpeed[1]);
+    } else if (radius < static_cast<double>(scene.CenterX) && radius > scene.RadiusMin) {
+        scene.Speed = Negated(scene.ShrinkSpeed[0]);
+    } else if (radius <= scene.RadiusMin && !scene.Pausing) {
+        scene.Speed = scene.ShrinkSpeed[0];
+        scene.Pausing = true;
+        scene.PauseStart = now;
+    }
+    // Otherwise (the radius exactly at CenterX, or a rest under way) the speed stays.
+}
+
+}  // namespace
+
+std::int32_t MinOf(float a, float b) {
+    return RoundSaturated(a < b ? a : b);
+}
+
+void BuildRim(SphereScene& scene) {
+    scene.Rim.clear();
+    if (scene.RimMax < 1) return;  // no rim set up yet: nothing to turn or draw
+    scene.AngleStep = (scene.Pi + scene.Pi) / scene.RimMax;
+    // The rim turns with the direction the radius last moved in.
+    if (scene.Speed >= 0) {
+        scene.Phase = scene.Phase + scene.Pi / 60;
+    } else {
+        scene.Phase = scene.Phase - scene.Pi / 60;
+    }
+    if (scene.Phase > scene.AngleStep) scene.Phase = scene.Phase - scene.AngleStep;
+    // One entry more than there are points: the last lies a full turn past the first.
+    double angle = scene.Phase;
+    for (int k = 0; k <= scene.RimMax; ++k) {
+        angle = angle + scene.AngleStep;
+        scene.Rim.push_back(RimPoint{std::cos(angle), std::sin(angle)});
+    }
+}
+
+void SetFullScreenParameters(SphereScene& scene) {
+    scene.RadiusMin = 20;
+    scene.Radius = 20;
+    scene.Speed = 20;
+    scene.GrowSpeed[0] = 20;
+    scene.GrowSpeed[1] = 400;
+    scene.GrowSpeed[2] = 1200;
+    scene.ShrinkSpeed[0] = 40;
+    scene.ShrinkSpeed[1] = 600;
+    scene.ShrinkSpeed[2] = 1200;
+}
+
+void SetPreviewParameters(SphereScene& scene) {
+    scene.RadiusMin = 10;
+    scene.Radius = 10;
+    scene.Speed = 10;
+    scene.GrowSpeed[0] = 20;
+    scene.GrowSpeed[1] = 200;
+    scene.GrowSpeed[2] = 400;
+    scene.ShrinkSpeed[0] = 20;
+    scene.ShrinkSpeed[1] = 200;
+    scene.ShrinkSpeed[2] = 400;
+}
+
+void SetFullScreenCentre(SphereScene& scene, std::int32_t screenWidthPixels,
+                         std::int32_t screenHeightPixels) {
+    // The screen's size in twips, halved.
+    scene.CenterX =
+        static_cast<float>(static_cast<double>(screenWidthPixels) * scene.TwipsPerPixelX / 2);
+    scene.CenterY =
+        static_cast<float>(static_cast<double>(screenHeightPixels) * scene.TwipsPerPixelY / 2);
+    SetRadiusLimit(scene);
+}
+
+void SetPreviewCentre(SphereScene& scene, std::int32_t clientWidth, std::int32_t clientHeight) {
+    // The size in twips is a 32-bit integer; a window too large for it leaves the centre as it
+    // was rather than wrapping round.
+    const std::int64_t widthTwips = static_cast<std::int64_t>(scene.TwipsPerPixelX) * clientWidth;
+    const std::int64_t heightTwips = static_cast<std::int64_t>(scene.TwipsPerPixelY) * clientHeight;
+    if (widthTwips == Saturated(widthTwips)) {
+        scene.CenterX = static_cast<float>(static_cast<double>(widthTwips) / 2);
+    }
+    if (heightTwips == Saturated(heightTwips)) {
+        scene.CenterY = static_cast<float>(static_cast<double>(heightTwips) / 2);
+    }
+    SetRadiusLimit(scene);
+}
+
+float ClockSince(float earlier, float now) {
+    return now < earlier ? now + SecondsPerDay : now;
+}
+
+bool ApplyRadiusRule(SphereScene& scene, float now) {
+    ChooseSpeed(scene, now);
+    bool restEnded = false;
+    if (!scene.Pausing) {
+        scene.Radius = Saturated(static_cast<std::int64_t>(scene.Radius) + scene.Speed);
+    } else {
+        // The rest lasts until the clock is past its start + 3 s, midnight or not.
+        const float restEnd = scene.PauseStart + RestSeconds;
+        if (ClockSince(scene.PauseStart, now) > restEnd) {
+            restEnded = true;
+            scene.Radius = Saturated(static_cast<std::int64_t>(scene.Radius) + scene.Speed);
+            scene.Pausing = false;
+        }
+    }
+    if (scene.Radius <= 0) scene.Radius = scene.RadiusMin;
+    return restEnded;
+}
+
+PixelPoint RimPointPixel(const SphereScene& scene, int k) {
+    const RimPoint& point = scene.Rim[static_cast<std::size_t>(k)];
+    const double radius = scene.Radius;
+    const std::int32_t x =
+        RoundSaturated(scene.CenterX + static_cast<double>(Rnd(radius * point.X)));
+    const std::int32_t y =
+        RoundSaturated(scene.CenterY + static_cast<double>(Rnd(radius * point.Y)));
+    return PixelPoint{TwipsToPixels(x, scene.TwipsPerPixelX),
+                      TwipsToPixels(y, scene.TwipsPerPixelY)};
+}
+
+PixelBox DiscBox(const SphereScene& scene) {
+    const double centerX = scene.CenterX;
+    const double centerY = scene.CenterY;
+    const double radius = scene.Radius;
+    return PixelBox{TwipsToPixels(RoundSaturated(centerX - radius), scene.TwipsPerPixelX),
+                    TwipsToPixels(RoundSaturated(centerY - radius), scene.TwipsPerPixelY),
+                    TwipsToPixels(RoundSaturated(centerX + radius), scene.TwipsPerPixelX),
+                    TwipsToPixels(RoundSaturated(centerY + radius), scene.TwipsPerPixelY)};
+}
+
+ColorValue PickColor(const std::function<float()>& uniform) {
+    int channels[3] = {0, 0, 0};
+    for (int& channel : channels) {
+        // Two draws per channel, in this order; the sum is formed in 32-bit floats.
+        const float u = uniform();
+        const float v = uniform();
+        const float sum = 100.0f * u + 255.0f * v;
+        int c = RoundSaturated(sum);
+        if (c < 130) c = c + 120;  // lift the dark values: the colours stay light
+        if (c > 255) c = 255;
+        channel = c;
+    }
+    return MakeColor(channels[0], channels[1], channels[2]);
+}
+
+double FullScreenColorIntervalFor(const SphereScene& scene) {
+    return scene.Speed == Negated(scene.ShrinkSpeed[0]) ? SlowShrinkColorInterval
+                                                        : FullScreenColorInterval;
+}
+
+bool ColorChangeDue(const SphereScene& scene, float lastChange, double interval, float now) {
+    if (!scene.UseRandomColors || scene.Pausing) return false;
+    const float due = static_cast<float>(lastChange + interval);
+    return ClockSince(lastChange, now) > due;
+}
+
+}  // namespace globulon

@@ -1,0 +1,103 @@
+// The full-screen saver window; see saver_form.h.
+#include "startup/saver_form.h"
+
+#include "about/about_box.h"
+#include "host/mouse_cursor.h"
+#include "host/saver_window_hook.h"
+#include "scene/end_rule.h"
+
+namespace globulon {
+namespace {
+
+// Mouse buttons and shift states in the form handlers' terms.
+constexpr int LeftButton = 1, RightButton = 2, MiddleButton = 4;
+constexpr int ShiftMask = 1, CtrlMask = 2, AltMask = 4;
+
+int CurrentShiftState() {
+    int shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= ShiftMask;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= CtrlMask;
+    if (GetKeyState(VK_MENU) < 0) shift |= AltMask;
+    return shift;
+}
+
+}  // namespace
+
+bool SaverForm::Load() {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    // A tool window stays out of the task bar; the saver has no border, caption or buttons.
+    if (!CreateForm(L"", WS_POPUP, WS_EX_TOOLWINDOW, width, height)) return false;
+    SetWindowPos(Hwnd(), nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+}
+
+void SaverForm::UseDesktopBackdrop() {
+    SetDesktopBackdrop(Hwnd(), backdrop_);
+}
+
+void SaverForm::Form_KeyDown(int /*keyCode*/, int /*shift*/) {
+    ApplyEndRule();
+}
+
+void SaverForm::Form_MouseDown(int button, int shift) {
+    if (button == RightButton && shift == 0) {
+        ShowMouseCursor();
+        // Moving the mouse inside the About box must not end the saver afterwards.
+        ClearCursorAnchor();
+        ShowSaverAbout(true, 101, L"");
+        HideMouseCursor();
+        return;
+    }
+    ApplyEndRule();
+}
+
+void SaverForm::PaintBackground(HDC hdc) {
+    RECT client;
+    GetClientRect(Hwnd(), &client);
+    if (!backdrop_.Empty()) {
+        backdrop_.PaintTo(hdc, client);
+    } else {
+        FillRect(hdc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    }
+}
+
+LRESULT SaverForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            PaintBackground(reinterpret_cast<HDC>(wParam));
+            return 1;
+        case WM_PAINT:
+            if (wParam) {
+                // The frame loop asks for the whole background after each rest, on its own
+                // drawing context, although nothing was invalidated.
+                PaintBackground(reinterpret_cast<HDC>(wParam));
+            } else {
+                PAINTSTRUCT paint;
+                BeginPaint(Hwnd(), &paint);  // erases through WM_ERASEBKGND
+                EndPaint(Hwnd(), &paint);
+            }
+            return 0;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            Form_KeyDown(static_cast<int>(wParam), CurrentShiftState());
+            return 0;
+        case WM_LBUTTONDOWN:
+            Form_MouseDown(LeftButton, CurrentShiftState());
+            return 0;
+        case WM_RBUTTONDOWN:
+            Form_MouseDown(RightButton, CurrentShiftState());
+            return 0;
+        case WM_MBUTTONDOWN:
+            Form_MouseDown(MiddleButton, CurrentShiftState());
+            return 0;
+        case WM_SETCURSOR:
+            // The cursor is hidden while the saver runs; keep the arrow for when it is shown.
+            SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)));
+            return TRUE;
+        default:
+            return FormWindow::OnMessage(message, wParam, lParam);
+    }
+}
+
+}  // namespace globulon

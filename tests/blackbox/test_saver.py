@@ -1,0 +1,118 @@
+"""The full-screen saver, started as the screen-saver host starts it, and driven like a user."""
+import time
+import unittest
+
+import harness
+from harness import GlobulonTestCase, count_color, finish, get_setting, screenshot, set_setting
+
+GREEN = (0, 255, 0)
+MAGENTA = (255, 0, 255)
+
+
+class SaverTestCase(GlobulonTestCase):
+    def start_saver(self, *extra):
+        """Starts "/S" and waits for its full-screen window; returns (process, window)."""
+        process = self.start("/s", *extra)
+        window = harness.wait_until(harness.full_screen_window, timeout=15)
+        self.assertIsNotNone(window, "the saver window did not appear")
+        harness.xdotool("mousemove", 500, 400)
+        time.sleep(1.0)  # a few frames, and the first mouse move taken as the reference
+        return process, window
+
+    def assertEndsWithin(self, process, seconds):
+        began = time.monotonic()
+        self.assertEqual(finish(process, timeout=seconds + 5), 0)
+        self.assertLess(time.monotonic() - began, seconds)
+
+    def assertStillRuns(self, process, seconds):
+        time.sleep(seconds)
+        self.assertIsNone(process.poll(), "the saver ended")
+
+    def centre_crop(self, half=120):
+        width, height = harness.screen_size()
+        return (2 * half, 2 * half, width // 2 - half, height // 2 - half)
+
+
+class Drawing(SaverTestCase):
+    def test_fixed_colour_outline_at_the_centre_and_a_key_ends_it(self):
+        set_setting("ColorRandom", "0")
+        set_setting("ColorFixed", "0,255,0")
+        process, _ = self.start_saver()
+        shot = screenshot()
+        self.assertGreater(count_color(shot, GREEN, self.centre_crop()), 100)
+        self.assertEqual(get_setting("ActiveSetup"), "0")
+        harness.xdotool("key", "a")
+        self.assertEndsWithin(process, 1.0)
+
+    def test_desktop_shows_behind_the_sphere_unless_black_screen(self):
+        colour = self.start_tool("tools/color_window.exe", "255", "0", "255", "20", "20", "160",
+                                 "120")
+        time.sleep(1.5)
+        for black, expected in (("False", 160 * 120), ("True", 0)):
+            set_setting("BlackScreen", black)
+            process, _ = self.start_saver()
+            shot = screenshot()
+            self.assertEqual(count_color(shot, MAGENTA, (160, 120, 20, 20)), expected, black)
+            harness.xdotool("key", "Escape")
+            self.assertEndsWithin(process, 2.0)
+        colour.kill()
+
+
+class Input(SaverTestCase):
+    def test_a_left_click_ends_it(self):
+        process, _ = self.start_saver()
+        harness.xdotool("click", "1")
+        self.assertEndsWithin(process, 1.0)
+
+    def test_mouse_sensitivity_counts_moves_beyond_two_pixels(self):
+        set_setting("MouseMove", "1")
+        process, _ = self.start_saver()
+        harness.xdotool("mousemove", 502, 402)
+        self.assertStillRuns(process, 1.0)
+        harness.xdotool("mousemove", 503, 400)
+        self.assertEndsWithin(process, 1.0)
+
+    def test_moves_never_end_it_without_mouse_sensitivity(self):
+        set_setting("MouseMove", "0")
+        process, _ = self.start_saver()
+        for x in (560, 620, 100):
+            harness.xdotool("mousemove", x, 300)
+            time.sleep(0.3)
+        self.assertStillRuns(process, 0.5)
+        harness.xdotool("key", "space")
+        self.assertEndsWithin(process, 1.0)
+
+    def test_a_plain_right_click_shows_the_about_box_over_the_running_saver(self):
+        set_setting("MouseMove", "1")
+        process, _ = self.start_saver()
+        harness.xdotool("click", "3")
+        texts = harness.wait_until(lambda: harness.window_texts("About"), timeout=5)
+        self.assertIn("Globulon Screen Saver  \u2013  version 2.2.13", "\n".join(texts))
+        # Moving inside the box does not end the saver; the box closes itself after 10 s.
+        harness.xdotool("mousemove", 520, 420)
+        self.assertStillRuns(process, 1.0)
+        closed = harness.wait_until(lambda: not harness.window_texts("About"), timeout=12)
+        self.assertTrue(closed, "the About box did not close by itself")
+        self.assertStillRuns(process, 0.5)
+        harness.xdotool("key", "space")
+        self.assertEndsWithin(process, 1.0)
+
+
+class Instances(SaverTestCase):
+    def test_a_second_saver_ends_at_once_unless_a_preview_runs(self):
+        first, _ = self.start_saver()
+        second = self.start("/s")
+        self.assertEqual(finish(second, timeout=10), 0)
+        set_setting("ActiveSetup", "777")
+        third = self.start("/s")
+        self.assertStillRuns(third, 2.0)
+        self.assertEqual(get_setting("ActiveSetup"), "777")
+
+    def test_a_preview_ends_at_once_while_another_copy_runs(self):
+        self.start_saver()
+        preview = self.start("/p", "590")
+        self.assertEqual(finish(preview, timeout=10), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,217 @@
+// Asking a stand-in of the display-settings dialog, built from real windows, whether it still has
+// this saver selected.
+#include "host/host_dialog_probe.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <initializer_list>
+#include <string>
+
+namespace globulon {
+namespace {
+
+constexpr wchar_t kName[] = L"globulon";
+
+// A top-level dialog window; its pages and lists are added by the tests.
+class FakeHostDialog {
+  public:
+    FakeHostDialog() {
+        hwnd_ = CreateWindowExW(0, L"#32770", L"Display Properties", WS_OVERLAPPED, 0, 0, 400, 300,
+                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    }
+    ~FakeHostDialog() {
+        if (IsWindow(hwnd_)) DestroyWindow(hwnd_);
+    }
+    HWND Hwnd() const { return hwnd_; }
+
+    HWND AddPage(const wchar_t* title) {
+        return CreateWindowExW(0, L"#32770", title, WS_CHILD, 0, 0, 380, 260, hwnd_, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    }
+    // A drop-down list on parent holding the entries; selected is an index or -1 for none.
+    static HWND AddList(HWND parent, std::initializer_list<std::wstring> entries, int selected) {
+        HWND list = CreateWindowExW(0, L"ComboBox", L"", WS_CHILD | CBS_DROPDOWNLIST, 10, 10, 200,
+                                    120, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+        for (const std::wstring& entry : entries) {
+            SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+        }
+        SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(selected), 0);
+        return list;
+    }
+
+  private:
+    HWND hwnd_ = nullptr;
+};
+
+// --- finding the page and reading its lists ----------------------------------------------------
+
+TEST(IsSaverSelected, NameSelectedOnTheScreenSaverPageInAnotherCase) {
+    FakeHostDialog dialog;
+    ASSERT_NE(dialog.Hwnd(), nullptr);
+    HWND page = dialog.AddPage(L"Screen Saver");
+    FakeHostDialog::AddList(page, {L"Blank", L"GLOBULON", L"Other"}, 1);
+    EXPECT_TRUE(IsSaverSelected(dialog.Hwnd(), kName));
+    EXPECT_TRUE(IsSaverSelected(dialog.Hwnd(), L"GloBulon"));
+}
+
+TEST(IsSaverSelected, WholeEntryMustMatch) {
+    FakeHostDialog dialog;
+    HWND page = dialog.AddPage(L"Screen Saver");
+    HWND list = FakeHostDialog::AddList(page, {L"globulon 2", L"glob", L"globulon"}, 0);
+    EXPECT_FALSE(IsSaverSelected(dialog.Hwnd(), kName));
+    SendMessageW(list, CB_SETCURSEL, 1, 0);
+    EXPECT_FALSE(IsSaverSelected(dialog.Hwnd(), kName));
+    SendMessageW(list, CB_SETCURSEL, 2, 0);
+    EXPECT_TRUE(IsSaverSelected(dialog.Hwnd(), kName));
+}
+
+TEST(IsSaverSelected, PageTitleNeedOnlyContainTheWords) {
+    FakeHostDialog dialog;
+    HWND page = dialog.AddPage(L"Settings: SCREEN saver page");
+    FakeHostDialog::AddList(page, {L"globulon"}, 0);
+    EXPECT_TRUE(IsSaverSelected(dialog.Hwnd(), kName));
+}
+
+TEST(IsSaverSelected, WithoutAPageTheDialogsOwnListsAreRead) {
+    FakeHostDialog dialog;
+    dialog.AddPage(L"Appearance");  // a page, but not the one
+    FakeHostDialog::AddList(dialog.Hwnd(), {L"Blank", L"globulon"}, 1);
+    EXPECT_TRUE(IsSaverSelected(dialog.Hwnd(), kName));
+}
+
+TEST(IsSaverSelected, OnceThePageIsFoundOnlyItsListsCount) {
+    FakeHostDialog dialog;
+    HWND page = dialog.AddPage(L"Screen saver");
+    FakeHostDialog::AddList(page, {L"Blank", L"globulon"}, 0);
+    FakeHostDialog::AddList(dialog.Hwnd(), {L"globulon"}, 0);
+    EXPECT_FALSE(IsSaverSelected(dialog.Hwnd(), kName));
+}
+
+TEST(IsSaverSelected, ListWithoutSelectionDoesNotCount) {
+    FakeHostDialog dialog;
+    HWND page = dialog.AddPage(L"Screen saver");
+    FakeHostDialog::AddList(page, {L"globulon"}, -1);
+    EXPECT_FALSE(IsSaverSelected(dialog.Hwnd(), kName));
+}
+
+TEST(IsSaverSelected, EveryListOnThePageIsTried) {
+    FakeHostDialog dialog;
+    HWND page = dialog.AddPage(L"Screen saver");
+    FakeHostDialog::AddList(page, {L"Blank"}, 0);
+    FakeHostDialog::AddList(page, {L"globulon"}, -1);
+    FakeHostDialog::AddList(page, {L"Other", L"globulon"}, 1);
+    EXPECT_TRUE(IsSaverSelected(dialog.Hwnd(), kName));
+}
+
+TEST(IsSaverSelected, EmptyEntryOrEmptyNameNeverMatch) {
+    FakeHostDialog dialog;
+    HWND page = dialog.AddPage(L"Screen saver");
+    FakeHostDialog::AddList(page, {L""}, 0);
+    EXPECT_FALSE(IsSaverSelected(dialog.Hwnd(), L""));
+    EXPECT_FALSE(IsSaverSelected(dialog.Hwnd(), kName));
+}
+
+// --- entries of any length --------------------------------------------------------------------
+
+TEST(IsSaverSelected, VeryLongEntryIsReadSafely) {
+    FakeHostDialog dialog;
+    HWND page = dialog.AddPage(L"Screen saver");
+    const std::wstring huge(10000, L'g');
+    FakeHostDialog::AddList(page, {huge}, 0);
+    EXPECT_FALSE(IsSaverSelected(dialog.Hwnd(), kName));
+    EXPECT_TRUE(IsSaverSelected(dialog.Hwnd(), huge));
+}
+
+TEST(IsSaverSelected, NameLongerThanAnOldFixedBufferStillMatches) {
+    FakeHostDialog dialog;
+    HWND page = dialog.AddPage(L"Screen saver");
+    const std::wstring name = std::wstring(300, L'x') + L"globulon";
+    FakeHostDialog::AddList(page, {L"Blank", name}, 1);
+    EXPECT_TRUE(IsSaverSelected(dialog.Hwnd(), name));
+    EXPECT_FALSE(IsSaverSelected(dialog.Hwnd(), std::wstring(300, L'x')));
+}
+
+// A list whose answers do not fit together: the length it claims, and what it reports copying.
+LRESULT claimedLength = 0;
+LRESULT claimedCopy = 0;
+WNDPROC realListProc = nullptr;
+
+LRESULT CALLBACK LyingListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == CB_GETLBTEXTLEN) return claimedLength;
+    if (message == CB_GETLBTEXT) {
+        // Writes only what fits the length it claimed, then reports another number.
+        auto* buffer = reinterpret_cast<wchar_t*>(lParam);
+        const std::wstring text = L"globulon";
+        const std::size_t n =
+            claimedLength > 0 && static_cast<std::size_t>(claimedLength) < text.size()
+                ? static_cast<std::size_t>(claimedLength)
+                : text.size();
+        text.copy(buffer, n);
+        buffer[n] = L'\0';
+        return claimedCopy;
+    }
+    return CallWindowProcW(realListProc, hwnd, message, wParam, lParam);
+}
+
+TEST(IsSaverSelected, ListAnsweringWithErrorsIsSkipped) {
+    FakeHostDialog dialog;
+    HWND page = dialog.AddPage(L"Screen saver");
+    HWND list = FakeHostDialog::AddList(page, {L"globulon"}, 0);
+    realListProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LyingListProc)));
+    const struct {
+        LRESULT length, copied;
+        bool expected;
+    } cases[] = {
+        {8, 8, true},            // honest
+        {CB_ERR, 8, false},      // no length
+        {0, 8, false},           // empty
+        {8, CB_ERR, false},      // the copy failed
+        {4, 8, false},           // claims to have copied more than fits
+        {0x7fffffff, 8, false},  // a length no file name has
+    };
+    for (const auto& c : cases) {
+        claimedLength = c.length;
+        claimedCopy = c.copied;
+        EXPECT_EQ(IsSaverSelected(dialog.Hwnd(), kName), c.expected) << c.length << " " << c.copied;
+    }
+    SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(realListProc));
+}
+
+// --- no dialog ------------------------------------------------------------------------------
+
+TEST(IsSaverSelected, DialogThatIsGoneMeansNotSelected) {
+    HWND gone = nullptr;
+    {
+        FakeHostDialog dialog;
+        HWND page = dialog.AddPage(L"Screen saver");
+        FakeHostDialog::AddList(page, {L"globulon"}, 0);
+        ASSERT_TRUE(IsSaverSelected(dialog.Hwnd(), kName));
+        gone = dialog.Hwnd();
+    }
+    EXPECT_FALSE(IsSaverSelected(gone, kName));
+}
+
+TEST(IsSaverSelected, WithoutDialogATopLevelSettingsDialogIsRead) {
+    // A preview window with fewer than three ancestors: the host's top-level settings dialog,
+    // found by its title among the desktop's windows, answers.
+    EXPECT_FALSE(IsSaverSelected(nullptr, kName));
+    HWND settings = CreateWindowExW(0, L"#32770", L"Screen Saver Settings", WS_POPUP, 0, 0, 300,
+                                    200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(settings, nullptr);
+    HWND list = FakeHostDialog::AddList(settings, {L"Blank", L"globulon"}, 1);
+    EXPECT_TRUE(IsSaverSelected(nullptr, kName));
+    SendMessageW(list, CB_SETCURSEL, 0, 0);
+    EXPECT_FALSE(IsSaverSelected(nullptr, kName));
+    DestroyWindow(settings);
+}
+
+// --- the program's name -------------------------------------------------------------------------
+
+TEST(ProgramName, IsTheExecutableNameWithoutFolderOrExtension) {
+    EXPECT_EQ(ProgramName(), L"host_windows_tests");
+}
+
+}  // namespace
+}  // namespace globulon

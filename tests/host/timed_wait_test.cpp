@@ -1,0 +1,126 @@
+// The paced wait of the frame loops: its length, the messages it dispatches, its CPU use.
+#include "host/timed_wait.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <thread>
+#include <vector>
+
+#include "startup/program_state.h"
+
+namespace globulon {
+namespace {
+
+constexpr UINT kPing = WM_APP + 1;
+
+double Seconds() {
+    LARGE_INTEGER frequency, now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// Seconds of CPU the whole process has used, user and kernel.
+double ProcessCpuSeconds() {
+    FILETIME created, exited, kernel, user;
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return -1;
+    auto toSeconds = [](const FILETIME& t) {
+        ULARGE_INTEGER v;
+        v.LowPart = t.dwLowDateTime;
+        v.HighPart = t.dwHighDateTime;
+        return static_cast<double>(v.QuadPart) / 1e7;
+    };
+    return toSeconds(kernel) + toSeconds(user);
+}
+
+// Clock readings at which the window's procedure handled each ping.
+std::vector<double> pingsHandledAt;
+
+LRESULT CALLBACK PingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kPing) {
+        pingsHandledAt.push_back(Seconds());
+        return 0;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+class TimedWaitTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        pingsHandledAt.clear();
+        Program().QuitRequested = false;
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = PingProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"GlobulonWaitTestWindow";
+        RegisterClassW(&wc);
+        hwnd_ = CreateWindowExW(0, wc.lpszClassName, L"wait test", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                nullptr, wc.hInstance, nullptr);
+        ASSERT_NE(hwnd_, nullptr);
+    }
+    void TearDown() override {
+        if (hwnd_) DestroyWindow(hwnd_);
+        Program().QuitRequested = false;
+    }
+    HWND hwnd_ = nullptr;
+};
+
+TEST_F(TimedWaitTest, ZeroSecondsStillPumpsOnce) {
+    PostMessageW(hwnd_, kPing, 0, 0);
+    const double began = Seconds();
+    WaitSeconds(0);
+    EXPECT_EQ(pingsHandledAt.size(), 1u);
+    EXPECT_LT(Seconds() - began, 0.05);
+}
+
+TEST_F(TimedWaitTest, ATenthOfASecondLastsAtLeastThatLong) {
+    for (int i = 0; i < 5; ++i) {
+        const double began = Seconds();
+        WaitSeconds(0.1f);
+        const double elapsed = Seconds() - began;
+        EXPECT_GE(elapsed, 0.1);
+        EXPECT_LT(elapsed, 0.5);
+    }
+}
+
+TEST_F(TimedWaitTest, MessagesAreDispatchedAsTheyArriveDuringTheWait) {
+    // Another thread posts a ping every 50 ms while this one waits 0.4 s.
+    std::vector<double> postedAt;
+    std::thread poster([&] {
+        for (int i = 0; i < 5; ++i) {
+            Sleep(50);
+            postedAt.push_back(Seconds());
+            PostMessageW(hwnd_, kPing, 0, 0);
+        }
+    });
+    WaitSeconds(0.4f);
+    const double ended = Seconds();
+    poster.join();
+    ASSERT_EQ(pingsHandledAt.size(), 5u);
+    for (std::size_t i = 0; i < postedAt.size(); ++i) {
+        EXPECT_LT(pingsHandledAt[i], ended);
+        // Handled at once, not saved up for the end of the wait.
+        EXPECT_LT(pingsHandledAt[i] - postedAt[i], 0.1) << i;
+    }
+}
+
+TEST_F(TimedWaitTest, WaitingDoesNotSpin) {
+    const double cpuBefore = ProcessCpuSeconds();
+    const double began = Seconds();
+    WaitSeconds(1.0f);
+    const double wall = Seconds() - began;
+    const double cpu = ProcessCpuSeconds() - cpuBefore;
+    ASSERT_GE(cpuBefore, 0);
+    EXPECT_GE(wall, 1.0);
+    EXPECT_LT(cpu / wall, 0.3) << "CPU seconds " << cpu << " over " << wall;
+}
+
+TEST_F(TimedWaitTest, AQuitMessageEndsTheRunningLoop) {
+    PostQuitMessage(0);
+    WaitSeconds(0);
+    EXPECT_TRUE(Program().QuitRequested);
+}
+
+}  // namespace
+}  // namespace globulon

@@ -1,0 +1,64 @@
+// A long run without waiting: 100,000 frames, each with a new pen colour, must leave the drawing
+// layer holding one pen and one brush, with every earlier pen deleted, and the context as found.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cmath>
+
+#include "scene/frame_loop.h"
+#include "scene/graphics_layer.h"
+#include "scene/random_source.h"
+#include "scene/sphere_model.h"
+#include "startup/program_state.h"
+#include "tests/scene/scene_window.h"
+#include "tests/scene/test_canvas.h"
+
+namespace globulon {
+namespace {
+
+constexpr int kFrames = 100000;
+
+TEST(GdiSoak, HundredThousandFramesHoldNoMoreObjectsThanTheFirst) {
+    Program() = ProgramState();
+    ResetGraphicsLayer();
+    Program().RunMode = ModeSaver;
+    SphereScene& scene = Program().Scene;
+    scene.Pi = 4.0 * std::atan(1.0);
+    scene.RimMax = 13;
+    scene.TwipsPerPixelX = 15;
+    scene.TwipsPerPixelY = 15;
+    SetFullScreenParameters(scene);
+    SetFullScreenCentre(scene, 320, 240);
+
+    TestCanvas canvas(320, 240);
+    SceneWindow window(320, 240);
+    ASSERT_TRUE(canvas.Ready());
+    const HGDIOBJ originalPen = GetCurrentObject(canvas.Dc(), OBJ_PEN);
+    const HGDIOBJ originalBrush = GetCurrentObject(canvas.Dc(), OBJ_BRUSH);
+
+    GfxSelectObjects(canvas.Dc(), 0, MakeColor(255, 0, 0), 1);
+    const HBRUSH brush = GraphicsLayer().hBrush;
+    int leakedPens = 0;
+    for (int frame = 0; frame < kFrames; ++frame) {
+        BuildRim(scene);
+        DrawFrame(window.Hwnd(), canvas.Dc());
+        const HPEN previousPen = GraphicsLayer().hPen;
+        GfxSetPen(canvas.Dc(), PickColor(UniformRandom), 1);
+        // A deleted handle's value may be handed out again at once; any other must be gone.
+        if (GraphicsLayer().hPen != previousPen && GetObjectType(previousPen) != 0) ++leakedPens;
+    }
+    EXPECT_EQ(leakedPens, 0);
+    EXPECT_EQ(GraphicsLayer().hBrush, brush) << "the brush is made once";
+    EXPECT_EQ(GetCurrentObject(canvas.Dc(), OBJ_PEN), GraphicsLayer().hPen);
+
+    const HPEN lastPen = GraphicsLayer().hPen;
+    GfxRestoreObjects(canvas.Dc());
+    EXPECT_EQ(GetObjectType(lastPen), 0u);
+    EXPECT_EQ(GetObjectType(brush), 0u);
+    EXPECT_EQ(GetCurrentObject(canvas.Dc(), OBJ_PEN), originalPen);
+    EXPECT_EQ(GetCurrentObject(canvas.Dc(), OBJ_BRUSH), originalBrush);
+    Program() = ProgramState();
+}
+
+}  // namespace
+}  // namespace globulon
