@@ -1,10 +1,37 @@
 // The configure run; see configure_run.h.
 #include "setup/configure_run.h"
 
+#include "about/sys_menu.h"
+#include "host/message_pump.h"
+#include "setup/setup_form.h"
+#include "startup/program_state.h"
+
 namespace globulon {
 
-void RunConfigure(HWND /*ownerWindow*/) {
-    // The settings dialog arrives with its own change.
+void RunConfigure(HWND ownerWindow) {
+    // The window that asked for the settings (the display-settings dialog) takes no input while
+    // the dialog is open.
+    if (ownerWindow) EnableWindow(ownerWindow, FALSE);
+
+    SetupForm fsetup;
+    if (fsetup.Load()) {
+        HookSysMenu(fsetup.Hwnd());
+        fsetup.Show();
+        ProgramState& program = Program();
+        // Sleeps between messages instead of polling: the dialog costs no processor time while
+        // the user thinks.
+        while (!program.QuitRequested) {
+            if (!PumpMessages()) break;
+            if (!program.QuitRequested) WaitForMessage();
+        }
+    }
+
+    if (ownerWindow) {
+        EnableWindow(ownerWindow, TRUE);
+        SetForegroundWindow(ownerWindow);
+    }
+    if (fsetup.IsLoaded()) UnhookSysMenu(fsetup.Hwnd());
+    fsetup.Unload();
 }
 
 }  // namespace globulon

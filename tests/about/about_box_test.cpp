@@ -225,11 +225,5 @@ TEST_F(AboutBoxWindow, WindowDestroyedFromOutsideCountsAsClosed) {
     EXPECT_TRUE(box.Loaded());
 }
 
-// Not a check: keeps a box on the screen for a screenshot from outside.
-TEST_F(AboutBoxWindow, DISABLED_StaysOpenForAScreenshot) {
-    ShowModeless(L"Right-click shows this box.");
-    testing::PumpFor(6000);
-}
-
 }  // namespace
 }  // namespace globulon

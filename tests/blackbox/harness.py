@@ -19,7 +19,7 @@ TITLE = "Globulon Screen Saver"
 def start(*args):
     """Starts globulon.scr with the given arguments; returns the process."""
     return subprocess.Popen(["wine", SCR, *args], stdin=subprocess.DEVNULL,
-                            stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
 
 def start_tool(name, *args):

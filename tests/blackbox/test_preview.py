@@ -86,11 +86,6 @@ class PreviewHost:
 
 
 class PreviewTestCase(GlobulonTestCase):
-    def tearDown(self):
-        super().tearDown()
-        for process in self.processes:
-            process.stdout.close()
-
     def start_host(self, mode):
         host = PreviewHost(mode)
         self.addCleanup(host.close)

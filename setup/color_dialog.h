@@ -1,0 +1,35 @@
+// The colour picker behind the settings dialog's swatch: the system's colour dialog with a title
+// of the program's own.
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace globulon {
+
+// The title given when the caller gives none; it is shown as "Set Color".
+inline constexpr wchar_t NoColorDialogTitle[] = L"#A#O";
+inline constexpr wchar_t DefaultColorDialogTitle[] = L"Set Color";
+
+// The picker's state for the life of the program.
+struct ColorDialogModule {
+    std::wstring DialogTitle;                 // the title the hook gives the next dialog
+    std::array<COLORREF, 16> CustomColors{};  // the dialog's own "custom colours" row
+    ColorDialogModule() { CustomColors.fill(RGB(255, 255, 255)); }
+};
+ColorDialogModule& ColorDialogState();
+
+// Shows the modal colour dialog over owner, starting on initialColor (a negative value is
+// reduced to its low 24 bits). The chosen colour, or -1 when the user cancelled or the dialog
+// could not be shown.
+std::int32_t ShowColorDialog(HWND owner, std::int32_t initialColor,
+                             const std::wstring& title = NoColorDialogTitle);
+
+// The colour dialog's hook: gives the dialog its title when it opens; never takes a message
+// away from the dialog.
+UINT_PTR CALLBACK ColorDialogHook(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
+
+}  // namespace globulon

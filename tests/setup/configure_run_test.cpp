@@ -1,0 +1,85 @@
+// The configure run in this process: the owner window is disabled while the dialog is open and
+// comes back afterwards, and the run ends with the dialog's close and unloads it.
+#include "setup/configure_run.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <thread>
+
+#include "host/form_window.h"
+#include "startup/program_state.h"
+#include "tests/setup/window_wait.h"
+
+namespace globulon {
+namespace {
+
+// A caption of this process's own, so that tests running beside this one never meet its dialog.
+const std::wstring kTitle =
+    L"Globulon Configure Run Test " + std::to_wstring(GetCurrentProcessId());
+
+class ConfigureRun : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        Program().QuitRequested = false;
+        Program().AppTitle = kTitle;
+    }
+    void TearDown() override { Program().QuitRequested = false; }
+};
+
+// What a user sees while the dialog is open, collected by a watcher thread.
+struct WhileOpen {
+    bool DialogShown = false;
+    bool OwnerEnabled = true;
+};
+
+// Runs RunConfigure(owner) here while the watcher closes the dialog with message.
+WhileOpen RunAndClose(HWND owner, UINT message, WPARAM wParam) {
+    WhileOpen seen;
+    std::thread user([&] {
+        HWND dialog = testing::WaitForWindow(FormClassName, kTitle.c_str());
+        if (!dialog) return;
+        seen.DialogShown = true;
+        if (owner) seen.OwnerEnabled = IsWindowEnabled(owner) != FALSE;
+        PostMessageW(dialog, message, wParam, 0);
+    });
+    RunConfigure(owner);
+    user.join();
+    return seen;
+}
+
+TEST_F(ConfigureRun, EndsWhenTheDialogIsClosedAndUnloadsIt) {
+    const WhileOpen seen = RunAndClose(nullptr, WM_CLOSE, 0);
+    EXPECT_TRUE(seen.DialogShown);
+    EXPECT_TRUE(Program().QuitRequested);
+    EXPECT_EQ(FindWindowW(FormClassName, kTitle.c_str()), nullptr);
+}
+
+TEST_F(ConfigureRun, CloseFromTheSystemMenuEndsItThroughTheHook) {
+    const WhileOpen seen = RunAndClose(nullptr, WM_SYSCOMMAND, SC_CLOSE);
+    EXPECT_TRUE(seen.DialogShown);
+    EXPECT_EQ(FindWindowW(FormClassName, kTitle.c_str()), nullptr);
+}
+
+TEST_F(ConfigureRun, OwnerIsDisabledWhileOpenAndEnabledAfter) {
+    HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                 200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(owner, nullptr);
+    const WhileOpen seen = RunAndClose(owner, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED));
+    EXPECT_TRUE(seen.DialogShown);
+    EXPECT_FALSE(seen.OwnerEnabled);
+    EXPECT_TRUE(IsWindowEnabled(owner));
+    DestroyWindow(owner);
+}
+
+TEST_F(ConfigureRun, AStaleOwnerHandleIsHarmless) {
+    HWND stale = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    DestroyWindow(stale);
+    const WhileOpen seen = RunAndClose(stale, WM_CLOSE, 0);
+    EXPECT_TRUE(seen.DialogShown);
+}
+
+}  // namespace
+}  // namespace globulon
