@@ -99,28 +99,36 @@ void BuildRim(SphereScene& scene) {
     }
 }
 
+namespace {
+
+// The sizes and speeds a run starts with; the radius and speed start at the smallest radius.
+struct ParameterSet {
+    std::int16_t RadiusMin;
+    std::int16_t GrowSpeed[3];
+    std::int16_t ShrinkSpeed[3];
+};
+
+constexpr ParameterSet FullScreenSet = {20, {20, 400, 1200}, {40, 600, 1200}};
+constexpr ParameterSet PreviewSet = {10, {20, 200, 400}, {20, 200, 400}};
+
+void StoreParameters(SphereScene& scene, const ParameterSet& set) {
+    scene.RadiusMin = set.RadiusMin;
+    scene.Radius = set.RadiusMin;
+    scene.Speed = set.RadiusMin;
+    for (int zone = 0; zone < 3; ++zone) {
+        scene.GrowSpeed[zone] = set.GrowSpeed[zone];
+        scene.ShrinkSpeed[zone] = set.ShrinkSpeed[zone];
+    }
+}
+
+}  // namespace
+
 void SetFullScreenParameters(SphereScene& scene) {
-    scene.RadiusMin = 20;
-    scene.Radius = 20;
-    scene.Speed = 20;
-    scene.GrowSpeed[0] = 20;
-    scene.GrowSpeed[1] = 400;
-    scene.GrowSpeed[2] = 1200;
-    scene.ShrinkSpeed[0] = 40;
-    scene.ShrinkSpeed[1] = 600;
-    scene.ShrinkSpeed[2] = 1200;
+    StoreParameters(scene, FullScreenSet);
 }
 
 void SetPreviewParameters(SphereScene& scene) {
-    scene.RadiusMin = 10;
-    scene.Radius = 10;
-    scene.Speed = 10;
-    scene.GrowSpeed[0] = 20;
-    scene.GrowSpeed[1] = 200;
-    scene.GrowSpeed[2] = 400;
-    scene.ShrinkSpeed[0] = 20;
-    scene.ShrinkSpeed[1] = 200;
-    scene.ShrinkSpeed[2] = 400;
+    StoreParameters(scene, PreviewSet);
 }
 
 void SetFullScreenCentre(SphereScene& scene, std::int32_t screenWidthPixels,

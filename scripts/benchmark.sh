@@ -41,17 +41,15 @@ wine reg delete 'HKCU\Software\Globulon Screen Saver' /f >/dev/null 2>&1 || true
 wine "$scr" /S &
 saver=$!
 measure "$saver" "/S globulon.scr process"
-kill "$saver" 2>/dev/null || true
+xdotool mousemove 300 300 click 1  # ends the saver as a user would
 wait "$saver" 2>/dev/null || true
 
 log "preview /P in the stand-in host dialog"
-coproc HOST { wine build/win64/tests/tools/preview_host.exe popup; }
-read -r line <&"${HOST[0]}"
-preview=$(grep -o '[0-9]\+' <<<"$line" | head -n 1)
-wine "$scr" /P "$preview" &
+start_preview_host
+wine "$scr" /P "$PREVIEW_HWND" &
 saver=$!
 measure "$saver" "/P globulon.scr process"
-kill "$saver" "$HOST_PID" 2>/dev/null || true
+kill "$saver" "$PREVIEW_HOST_PID" 2>/dev/null || true
 
 log "one frame"
 wine build/win64/tests/scene/scene_benchmark.exe

@@ -75,3 +75,19 @@ stop_wineserver() { wineserver -k >/dev/null 2>&1 || true; }
 # which inherit its output pipes and would hold a test runner's pipe open until they end. So a
 # first program (given, e.g. globulon.scr /A, which only beeps) runs with its output elsewhere.
 warm_up_wine() { wine "$@" </dev/null >/dev/null 2>&1 || true; }
+
+# Starts the stand-in display-settings dialog (tests/tools/preview_host.exe, popup mode, so that
+# another process's drawing reaches the screen) and sets PREVIEW_HWND to its preview window.
+start_preview_host() {
+    coproc PREVIEW_HOST { wine "$GLOBULON_ROOT/build/win64/tests/tools/preview_host.exe" popup; }
+    PREVIEW_HWND=""
+    local line
+    while read -r -t 30 line <&"${PREVIEW_HOST[0]}"; do
+        line=${line%$'\r'}
+        case "$line" in
+            preview=*) PREVIEW_HWND=${line#preview=} ;;
+            ready) break ;;
+        esac
+    done
+    [ -n "$PREVIEW_HWND" ]
+}

@@ -27,10 +27,8 @@ warm_up_wine "$scr" /A
 
 # "/P" alone: start a stand-in host dialog and preview into its window.
 if [[ "${switch[0]^^}" == /P && ${#switch[@]} -eq 1 ]]; then
-    coproc HOST { wine "$GLOBULON_ROOT/build/win64/tests/tools/preview_host.exe" popup; }
-    read -r line <&"${HOST[0]}"
-    preview=$(grep -o '[0-9]\+' <<<"$line" | head -n 1)
-    switch=(/P "$preview")
+    start_preview_host
+    switch=(/P "$PREVIEW_HWND")
 fi
 
 log "running globulon.scr ${switch[*]}"

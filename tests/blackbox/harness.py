@@ -80,13 +80,6 @@ def settings_exist():
 
 # --- windows and input ---------------------------------------------------------------------
 
-def find_windows(title_regex):
-    """X window ids whose title matches the regular expression (visible or not)."""
-    result = subprocess.run(["xdotool", "search", "--name", title_regex],
-                            capture_output=True, text=True)
-    return [int(w) for w in result.stdout.split()]
-
-
 def visible_windows(title_regex):
     result = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title_regex],
                             capture_output=True, text=True)
@@ -95,10 +88,6 @@ def visible_windows(title_regex):
 
 def xdotool(*args):
     subprocess.run(["xdotool", *[str(a) for a in args]], capture_output=True)
-
-
-def focus(window):
-    xdotool("windowfocus", "--sync", window)
 
 
 # --- the screen ----------------------------------------------------------------------------
@@ -120,14 +109,6 @@ def count_color(png, rgb, crop=None):
                              "white", "-opaque", color, "-format", "%[fx:round(mean*w*h)]",
                              "info:"], capture_output=True, text=True, check=True)
     return int(result.stdout.strip())
-
-
-def pixel(png, x, y):
-    """The (r, g, b) colour of one pixel."""
-    result = subprocess.run(["convert", f"{png}[1x1+{x}+{y}]", "-format",
-                             "%[fx:int(255*r)],%[fx:int(255*g)],%[fx:int(255*b)]", "info:"],
-                            capture_output=True, text=True, check=True)
-    return tuple(int(v) for v in result.stdout.strip().split(","))
 
 
 class GlobulonTestCase(unittest.TestCase):

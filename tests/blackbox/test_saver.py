@@ -42,7 +42,7 @@ class Drawing(SaverTestCase):
         self.assertGreater(count_color(shot, GREEN, self.centre_crop()), 100)
         self.assertEqual(get_setting("ActiveSetup"), "0")
         harness.xdotool("key", "a")
-        self.assertEndsWithin(process, 1.0)
+        self.assertEndsWithin(process, 0.5)
 
     def test_desktop_shows_behind_the_sphere_unless_black_screen(self):
         colour = self.start_tool("tools/color_window.exe", "255", "0", "255", "20", "20", "160",
