@@ -1,6 +1,8 @@
 // The About box form: its window, controls, picture, modal showing and closing; see about_box.h.
 #include "about/about_box.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <cstddef>
 #include <utility>
@@ -32,6 +34,12 @@ constexpr DWORD FormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
 PixelRect Pixels(const TwipBox& box) {
     return TwipsToPixels(box, Program().Scene.TwipsPerPixelX, Program().Scene.TwipsPerPixelY);
+}
+
+// Frame1's edge in the box's client area.
+RECT FrameRect() {
+    const PixelRect frame = Pixels(about_design::Frame);
+    return {frame.Left, frame.Top, frame.Left + frame.Width, frame.Top + frame.Height};
 }
 
 HFONT MakeArial(double points, bool underline) {
@@ -275,8 +283,7 @@ void AboutBox::PaintFrame() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(Hwnd(), &paint);
     if (!dc) return;
-    const PixelRect frame = Pixels(about_design::Frame);
-    RECT edge = {frame.Left, frame.Top, frame.Left + frame.Width, frame.Top + frame.Height};
+    RECT edge = FrameRect();
     DrawEdge(dc, &edge, EDGE_ETCHED, BF_RECT);
     EndPaint(Hwnd(), &paint);
 }
@@ -380,10 +387,14 @@ LRESULT AboutBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
-        case WM_MOUSEMOVE:
+        case WM_MOUSEMOVE: {
             // Over the frame or the text (which lets the mouse through): no link is hovered.
-            ClearUnderlines();
+            // The margin outside the frame leaves the underline as it is.
+            const RECT frame = FrameRect();
+            const POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            if (PtInRect(&frame, at)) ClearUnderlines();
             return 0;
+        }
         case WM_TIMER:
             if (wParam == TimerHideId) {
                 TimerHide_Timer();

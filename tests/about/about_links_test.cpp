@@ -77,7 +77,13 @@ TEST_F(AboutLinks, MovingOntoTheTextOrFrameRemovesBothUnderlines) {
     MoveOver(box.WebLabel());
     // The text label and the frame let the mouse through to the box itself.
     EXPECT_EQ(SendMessageW(box.AboutLabel(), WM_NCHITTEST, 0, 0), HTTRANSPARENT);
+    // The margin outside the frame leaves the underline alone; the frame clears it.
     MoveOver(box.Hwnd());
+    EXPECT_TRUE(HasUnderlinedFont(box.WebLabel()));
+    RECT text = {};
+    GetWindowRect(box.AboutLabel(), &text);
+    MapWindowPoints(nullptr, box.Hwnd(), reinterpret_cast<POINT*>(&text), 2);
+    SendMessageW(box.Hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(text.left + 4, text.top + 4));
     EXPECT_FALSE(HasUnderlinedFont(box.MailLabel()));
     EXPECT_FALSE(HasUnderlinedFont(box.WebLabel()));
 }
