@@ -32,7 +32,7 @@ constexpr int IconImageId = 105;
 constexpr DWORD FormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD FormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
-PixelRect Pixels(const TwipBox& box) {
+PixelRect Pixels(const TwipsRect& box) {
     return TwipsToPixels(box, Program().Scene.TwipsPerPixelX, Program().Scene.TwipsPerPixelY);
 }
 

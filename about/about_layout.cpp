@@ -13,16 +13,6 @@ std::int32_t EffectiveTwipsPerPixel(std::int16_t twipsPerPixel) {
 
 }  // namespace
 
-std::int32_t TwipsToPixels(std::int32_t twips, std::int16_t twipsPerPixel) {
-    return twips / EffectiveTwipsPerPixel(twipsPerPixel);
-}
-
-PixelRect TwipsToPixels(const TwipBox& box, std::int16_t twipsPerPixelX,
-                        std::int16_t twipsPerPixelY) {
-    return {TwipsToPixels(box.Left, twipsPerPixelX), TwipsToPixels(box.Top, twipsPerPixelY),
-            TwipsToPixels(box.Width, twipsPerPixelX), TwipsToPixels(box.Height, twipsPerPixelY)};
-}
-
 std::int32_t FontPixelHeight(double points, std::int16_t twipsPerPixelY) {
     // A point is 20 twips.
     return -Rnd(points * 20.0 / EffectiveTwipsPerPixel(twipsPerPixelY));

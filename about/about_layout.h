@@ -3,28 +3,22 @@
 
 #include <cstdint>
 
-namespace globulon {
+#include "startup/twips.h"
 
-// A control's place: left, top, width, height.
-struct TwipBox {
-    std::int32_t Left = 0, Top = 0, Width = 0, Height = 0;
-};
-struct PixelRect {
-    std::int32_t Left = 0, Top = 0, Width = 0, Height = 0;
-};
+namespace globulon {
 
 // The design: the client area, and each control relative to the client area (the controls drawn
 // inside the frame carry the frame's offset already). The frame is an etched edge around them.
 namespace about_design {
 inline constexpr std::int32_t ClientWidth = 6555;
 inline constexpr std::int32_t ClientHeight = 3180;
-inline constexpr TwipBox Frame = {180, 105, 6225, 2895};
-inline constexpr TwipBox OkButton = {2730, 2595, 1095, 345};
-inline constexpr TwipBox AboutLabel = {180 + 885, 105 + 210, 5190, 2220};
-inline constexpr TwipBox Icon = {180 + 270, 105 + 480, 480, 480};
+inline constexpr TwipsRect Frame = {180, 105, 6225, 2895};
+inline constexpr TwipsRect OkButton = {2730, 2595, 1095, 345};
+inline constexpr TwipsRect AboutLabel = {180 + 885, 105 + 210, 5190, 2220};
+inline constexpr TwipsRect Icon = {180 + 270, 105 + 480, 480, 480};
 // The link labels' design places; at run time they move onto text lines 8 and 9.
-inline constexpr TwipBox MailLabel = {180 + 885, 105 + 1905, 570, 225};
-inline constexpr TwipBox WebLabel = {180 + 885, 105 + 2145, 570, 225};
+inline constexpr TwipsRect MailLabel = {180 + 885, 105 + 1905, 570, 225};
+inline constexpr TwipsRect WebLabel = {180 + 885, 105 + 2145, 570, 225};
 // Font sizes in points.
 inline constexpr double TextFontPoints = 9.75;  // lblAbout and btnOK
 inline constexpr double LinkFontPoints = 9.0;
@@ -32,14 +26,6 @@ inline constexpr double LinkFontPoints = 9.0;
 inline constexpr int MailLine = 8;
 inline constexpr int WebLine = 9;
 }  // namespace about_design
-
-// Twips per pixel when the screen's value is not known yet (96 dots per inch).
-inline constexpr std::int16_t DefaultTwipsPerPixel = 15;
-
-// Twips to pixels, truncating; a twips-per-pixel value of 0 or less counts as the default.
-std::int32_t TwipsToPixels(std::int32_t twips, std::int16_t twipsPerPixel);
-PixelRect TwipsToPixels(const TwipBox& box, std::int16_t twipsPerPixelX,
-                        std::int16_t twipsPerPixelY);
 
 // The character height for a font of the given size, as a negative pixel count (the form font
 // requests take), rounded to the nearest pixel, halves to even.

@@ -8,19 +8,19 @@ namespace {
 
 constexpr int HandCursorId = 101;
 
-HCURSOR HandCursor() {
-    // Cursors loaded from resources are shared and stay until the program ends: nothing to free.
-    HCURSOR cursor = LoadCursorW(ProgramInstance(), MAKEINTRESOURCEW(HandCursorId));
-    if (!cursor) cursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
-    return cursor;
-}
-
 bool MouseIsOver(HWND hwnd) {
     POINT point;
     return hwnd && GetCursorPos(&point) && WindowFromPoint(point) == hwnd;
 }
 
 }  // namespace
+
+HCURSOR HandCursor() {
+    // Cursors loaded from resources are shared and stay until the program ends: nothing to free.
+    HCURSOR cursor = LoadCursorW(ProgramInstance(), MAKEINTRESOURCEW(HandCursorId));
+    if (!cursor) cursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
+    return cursor;
+}
 
 void SetHandCursor(LinkLabel& label) {
     label.Cursor = HandCursor();

@@ -5,7 +5,9 @@
 
 namespace globulon {
 
-// The label's pointer becomes the program's hand cursor (resource 101).
+// The program's hand cursor (resource 101), or the system's hand when it cannot be loaded.
+HCURSOR HandCursor();
+// The label's pointer becomes the program's hand cursor.
 void SetHandCursor(LinkLabel& label);
 // The label's pointer becomes the normal one again.
 void SetNormalCursor(LinkLabel& label);

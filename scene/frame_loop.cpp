@@ -14,9 +14,6 @@
 namespace globulon {
 namespace {
 
-// One frame per pass, at most ten a second.
-constexpr float FrameWaitSeconds = 0.1f;
-
 // A rest has ended: the layered trace of the shrinking sphere goes, the background comes back.
 void ClearPicture(HWND hWnd, HDC hDC) {
     const ProgramState& program = Program();

@@ -6,6 +6,9 @@
 
 namespace globulon {
 
+// Each pass of a frame loop ends with this wait: at most ten frames a second.
+inline constexpr float FrameWaitSeconds = 0.1f;
+
 // Applies the radius rule with the clock, clears the picture when a rest has just ended, then
 // draws the disc and its 91 chords with their dots into hDC, which belongs to hWnd.
 void DrawFrame(HWND hWnd, HDC hDC);

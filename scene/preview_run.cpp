@@ -17,8 +17,6 @@
 namespace globulon {
 namespace {
 
-constexpr float FrameWaitSeconds = 0.1f;
-
 // A window handle as the decimal text other copies of the program read back: handles are
 // 32-bit values, also in a 64-bit process.
 std::wstring HandleText(HWND window) {
@@ -60,7 +58,8 @@ void RunPreview(HWND previewWindow, HWND hostDialog) {
         // Both tests are made in every pass.
         const bool windowExists = IsWindow(previewWindow) != FALSE;
         const bool stillSelected = IsSaverSelected(hostDialog, programName);
-        goOn = windowExists && stillSelected;
+        // A WM_QUIT taken during the wait (the session ends) ends the preview too.
+        goOn = windowExists && stillSelected && !Program().QuitRequested;
     } while (goOn);
 
     SaveProgramSetting(L"ActiveSetup", L"0");

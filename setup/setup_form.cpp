@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "about/hand_cursor.h"
 #include "about/sys_menu.h"
 #include "setup/color_dialog.h"
 #include "startup/program_state.h"
@@ -26,7 +27,6 @@ constexpr wchar_t FontFace[] = L"MS Shell Dlg";
 // Room below a list's selection field for its drop-down part.
 constexpr int DropDownPixels = 200;
 constexpr int ListEntries = 256;
-constexpr int HandCursorId = 101;
 constexpr int IconId = 101;
 
 struct ControlClass {
@@ -384,9 +384,7 @@ bool SetupForm::OnSetCursor(HWND over, int hitTest, UINT mouseMessage) {
     // The system asks for the pointer on every mouse move: that is the swatch's mouse-move event.
     if (mouseMessage == WM_MOUSEMOVE) lblColor_MouseMove();
     if (!logic_.Controls().SwatchHandCursor) return false;
-    HCURSOR hand = LoadCursorW(ProgramInstance(), MAKEINTRESOURCEW(HandCursorId));
-    if (!hand) hand = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
-    SetCursor(hand);
+    SetCursor(HandCursor());
     return true;
 }
 

@@ -3,17 +3,9 @@
 
 namespace globulon {
 
-int TwipsToPixels(int twips, int twipsPerPixel) {
-    return twips / (twipsPerPixel > 0 ? twipsPerPixel : 15);
-}
-
 PixelRect SetupControlPixels(const SetupControlLayout& control, int twipsPerPixelX,
                              int twipsPerPixelY) {
-    PixelRect rect;
-    rect.Left = TwipsToPixels(control.Position.Left, twipsPerPixelX);
-    rect.Top = TwipsToPixels(control.Position.Top, twipsPerPixelY);
-    rect.Width = TwipsToPixels(control.Position.Width, twipsPerPixelX);
-    rect.Height = TwipsToPixels(control.Position.Height, twipsPerPixelY);
+    PixelRect rect = TwipsToPixels(control.Position, twipsPerPixelX, twipsPerPixelY);
     if (control.InFrame) {
         // Inside the frame, positions count from the frame's own corner.
         const PixelRect frame = SetupControlPixels(*FindSetupControl(SetupControlId::Frame),

@@ -5,25 +5,11 @@
 #include <array>
 #include <cstdint>
 
+#include "startup/twips.h"
+
 namespace globulon {
 
 enum class ControlKind { CheckBox, OptionButton, Label, DropDownList, PushButton, Frame, Swatch };
-
-// Left, top, width, height.
-struct TwipsRect {
-    int Left = 0;
-    int Top = 0;
-    int Width = 0;
-    int Height = 0;
-};
-struct PixelRect {
-    int Left = 0;
-    int Top = 0;
-    int Width = 0;
-    int Height = 0;
-    int Right() const { return Left + Width; }
-    int Bottom() const { return Top + Height; }
-};
 
 // Control identifiers; OK and Cancel carry the dialog keys' identifiers (IDOK and IDCANCEL) so
 // that Enter and Escape reach them.
@@ -123,9 +109,6 @@ inline constexpr std::array<SetupControlLayout, 14> SetupLayout = {{
     {L"Frame1", SetupControlId::Frame, ControlKind::Frame, L"", {150, 1470, 3795, 1365}, false},
     {L"lblColor", SetupControlId::Swatch, ControlKind::Swatch, L"", {165, 420, 975, 615}, true},
 }};
-
-// Twips to pixels by integer division; a scale of 0 (unknown) counts as 15, the 96-dpi scale.
-int TwipsToPixels(int twips, int twipsPerPixel);
 
 // A control's rectangle in pixels of the dialog's client area.
 PixelRect SetupControlPixels(const SetupControlLayout& control, int twipsPerPixelX,

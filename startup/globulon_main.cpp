@@ -23,9 +23,9 @@ namespace globulon {
 namespace {
 
 // A named object held for the life of the process tells later copies that this one runs.
+// Called once; the handle is deliberately never closed, so the name lives as long as the process.
 bool AnotherInstanceRunning() {
-    static HANDLE marker = nullptr;
-    if (!marker) marker = CreateMutexW(nullptr, FALSE, L"Local\\Globulon Screen Saver instance");
+    HANDLE marker = CreateMutexW(nullptr, FALSE, L"Local\\Globulon Screen Saver instance");
     return marker && GetLastError() == ERROR_ALREADY_EXISTS;
 }
 

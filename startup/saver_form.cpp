@@ -27,9 +27,7 @@ bool SaverForm::Load() {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
     // A tool window stays out of the task bar; the saver has no border, caption or buttons.
-    if (!CreateForm(L"", WS_POPUP, WS_EX_TOOLWINDOW, width, height)) return false;
-    SetWindowPos(Hwnd(), nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-    return true;
+    return CreateForm(L"", WS_POPUP, WS_EX_TOOLWINDOW, width, height);
 }
 
 void SaverForm::UseDesktopBackdrop() {

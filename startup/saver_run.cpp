@@ -40,7 +40,9 @@ void RunSaver(bool previewRunning) {
 
     HDC hdc = RunFullScreenFrames(hwnd);
 
-    // Undone in the reverse order; the cursor was shown again by the input that ended the saver.
+    // The system hears that the saver stopped before its window procedure goes, and the drawing
+    // context is released while the window still exists. The input that ended the saver has
+    // already shown the cursor again.
     SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, FALSE, nullptr, 0);
     UnhookSaverWindow(hwnd);
     GfxClose(hwnd, hdc);
