@@ -6,8 +6,8 @@
 namespace globulon {
 
 void HideMouseCursor() {
-    // Other code may have raised the counter: drive it down as far as needed. A failing call
-    // returns 0 or less on its own first step, so the loop cannot run away.
+    // Other code may have raised the counter: drive it down as far as needed. The cap only
+    // guards against a system that never lets the counter move.
     for (int calls = 0; calls < 1000; ++calls) {
         if (ShowCursor(FALSE) < 0) return;
     }

@@ -31,7 +31,7 @@ void RunPreview(HWND previewWindow, HWND hostDialog) {
     HDC hDC = nullptr;
     if (previewWindow) {
         // Tells a full-screen start from the same dialog that a preview is running.
-        SaveProgramSetting(L"ActiveSetup", HandleText(previewWindow));
+        SaveProgramSetting(ActiveSetupKey.Name, HandleText(previewWindow));
         RECT client = {0, 0, 0, 0};
         GetClientRect(previewWindow, &client);
         SetPreviewCentre(scene, client.right - client.left, client.bottom - client.top);
@@ -62,7 +62,7 @@ void RunPreview(HWND previewWindow, HWND hostDialog) {
         goOn = windowExists && stillSelected && !Program().QuitRequested;
     } while (goOn);
 
-    SaveProgramSetting(L"ActiveSetup", L"0");
+    SaveProgramSetting(ActiveSetupKey.Name, L"0");
     if (previewWindow) GfxClose(previewWindow, hDC);
 }
 

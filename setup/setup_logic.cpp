@@ -29,10 +29,10 @@ std::wstring FlagText(bool value) {
 SetupLogic::SetupLogic(SettingReader readSetting) : readSetting_(std::move(readSetting)) {}
 
 void SetupLogic::LoadSettings() {
-    const std::wstring colorFixed = readSetting_(L"ColorFixed", L"");
-    const std::wstring colorRandom = readSetting_(L"ColorRandom", L"1");
-    const bool black = ParseBoolText(readSetting_(L"BlackScreen", L"1"));
-    const bool mouse = ParseBoolText(readSetting_(L"MouseMove", L"0"));
+    const std::wstring colorFixed = readSetting_(ColorFixedKey.Name, ColorFixedKey.Default);
+    const std::wstring colorRandom = readSetting_(ColorRandomKey.Name, ColorRandomKey.Default);
+    const bool black = ParseBoolText(readSetting_(BlackScreenKey.Name, BlackScreenKey.Default));
+    const bool mouse = ParseBoolText(readSetting_(MouseMoveKey.Name, MouseMoveKey.Default));
 
     if (!ParseBoolText(colorRandom)) {
         SelectOption(ColorOption::Fixed);
@@ -130,14 +130,14 @@ std::array<SettingWrite, 4> SetupLogic::cmdOK_Click() const {
             const int selected = controls_.List(list).Selected;
             fixed += std::to_wstring(selected < 0 ? 0 : selected);
         }
-        writes[0] = {L"ColorFixed", fixed};
-        writes[1] = {L"ColorRandom", L"0"};
+        writes[0] = {std::wstring(ColorFixedKey.Name), fixed};
+        writes[1] = {std::wstring(ColorRandomKey.Name), L"0"};
     } else {
-        writes[0] = {L"ColorFixed", L""};
-        writes[1] = {L"ColorRandom", L"1"};
+        writes[0] = {std::wstring(ColorFixedKey.Name), L""};
+        writes[1] = {std::wstring(ColorRandomKey.Name), L"1"};
     }
-    writes[2] = {L"BlackScreen", FlagText(controls_.BlackTicked)};
-    writes[3] = {L"MouseMove", FlagText(controls_.MouseTicked)};
+    writes[2] = {std::wstring(BlackScreenKey.Name), FlagText(controls_.BlackTicked)};
+    writes[3] = {std::wstring(MouseMoveKey.Name), FlagText(controls_.MouseTicked)};
     return writes;
 }
 

@@ -48,7 +48,7 @@ bool PassesInstanceCheck(RunModes mode, bool& previewRunning) {
     switch (mode) {
         case ModeSaver:
             // A saver started from the host dialog goes ahead while that dialog's preview runs.
-            previewRunning = LeadingNumber(GetProgramSetting(L"ActiveSetup", L"0")) != 0;
+            previewRunning = LeadingNumber(GetProgramSetting(ActiveSetupKey)) != 0;
             return previewRunning;
         case ModePreview:
             return false;
@@ -72,10 +72,10 @@ void StoreScreenScale(SphereScene& scene) {
 
 void ReadSettings(ProgramState& program) {
     SphereScene& scene = program.Scene;
-    const std::wstring colorFixed = GetProgramSetting(L"ColorFixed", L"");
-    const std::wstring colorRandom = GetProgramSetting(L"ColorRandom", L"1");
-    scene.UseBlackScreen = ParseBoolText(GetProgramSetting(L"BlackScreen", L"1"));
-    program.UseMouseMove = ParseBoolText(GetProgramSetting(L"MouseMove", L"0"));
+    const std::wstring colorFixed = GetProgramSetting(ColorFixedKey);
+    const std::wstring colorRandom = GetProgramSetting(ColorRandomKey);
+    scene.UseBlackScreen = ParseBoolText(GetProgramSetting(BlackScreenKey));
+    program.UseMouseMove = ParseBoolText(GetProgramSetting(MouseMoveKey));
     if (ParseBoolText(colorRandom)) {
         ReseedRandom(ClockSeconds());
         scene.PenColor = MakeColor(255, 0, 0);

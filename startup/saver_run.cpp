@@ -20,7 +20,7 @@ void RunSaver(bool previewRunning) {
     SphereScene& scene = Program().Scene;
     // A handle left behind by a preview that did not end cleanly is cleared; a running preview's
     // record is left alone.
-    if (!previewRunning) SaveProgramSetting(L"ActiveSetup", L"0");
+    if (!previewRunning) SaveProgramSetting(ActiveSetupKey.Name, L"0");
     SetFullScreenParameters(scene);
 
     SaverForm form;

@@ -16,6 +16,18 @@ inline constexpr ColorValue MakeColor(int red, int green, int blue) {
            (static_cast<ColorValue>(blue) << 16);
 }
 
+// A stored setting: its key in section "Setting" and the text it reads as while missing.
+struct SettingKey {
+    std::wstring_view Name;
+    std::wstring_view Default;
+};
+inline constexpr SettingKey ColorFixedKey = {L"ColorFixed", L""};
+inline constexpr SettingKey ColorRandomKey = {L"ColorRandom", L"1"};
+inline constexpr SettingKey BlackScreenKey = {L"BlackScreen", L"1"};
+inline constexpr SettingKey MouseMoveKey = {L"MouseMove", L"0"};
+// The handle of a running preview's window, "0" while none runs.
+inline constexpr SettingKey ActiveSetupKey = {L"ActiveSetup", L"0"};
+
 // "on", "true", "yes", "1", ... and their Italian forms read true; "off", "false", "0", ...
 // false; any other text by its leading number.
 bool ParseBoolText(std::wstring_view text);

@@ -83,6 +83,10 @@ std::wstring GetProgramSetting(std::wstring_view key, std::wstring_view defaultV
     return GetAppSetting(ApplicationTitle, SettingsSection, key, defaultValue);
 }
 
+std::wstring GetProgramSetting(const SettingKey& key) {
+    return GetProgramSetting(key.Name, key.Default);
+}
+
 bool SaveProgramSetting(std::wstring_view key, std::wstring_view value) {
     return SaveAppSetting(ApplicationTitle, SettingsSection, key, value);
 }

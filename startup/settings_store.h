@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "startup/setting_texts.h"
+
 namespace globulon {
 
 // The stored text, or defaultValue when the key is missing. A value of another registry type, or
@@ -18,6 +20,7 @@ bool SaveAppSetting(std::wstring_view appName, std::wstring_view section, std::w
 
 // The program's own settings: application name = the title, section "Setting".
 std::wstring GetProgramSetting(std::wstring_view key, std::wstring_view defaultValue);
+std::wstring GetProgramSetting(const SettingKey& key);
 bool SaveProgramSetting(std::wstring_view key, std::wstring_view value);
 
 }  // namespace globulon

@@ -3,6 +3,7 @@
 Environment: GLOBULON_SCR (the program), GLOBULON_TOOLS (the build's tests folder), DISPLAY,
 WINEPREFIX. Everything here talks to Wine and X from outside, as a user or the system would.
 """
+import atexit
 import os
 import re
 import subprocess
@@ -92,11 +93,11 @@ def xdotool(*args):
 
 # --- the screen ----------------------------------------------------------------------------
 
-def screenshot(path=None):
-    """Saves the whole X screen as a PNG and returns its path."""
-    if path is None:
-        handle, path = tempfile.mkstemp(suffix=".png")
-        os.close(handle)
+def screenshot():
+    """Saves the whole X screen as a PNG, removed again when the tests end; returns its path."""
+    handle, path = tempfile.mkstemp(suffix=".png")
+    os.close(handle)
+    atexit.register(os.remove, path)
     subprocess.run(f"xwd -root -silent | convert xwd:- {path}", shell=True, check=True)
     return path
 

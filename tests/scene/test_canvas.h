@@ -23,7 +23,7 @@ class TestCanvas {
         bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
         pixels_ = static_cast<std::uint32_t*>(bits);
         previous_ = SelectObject(dc_, bitmap_);
-        Fill(RGB(255, 255, 255));
+        if (Ready()) Fill(RGB(255, 255, 255));
     }
     ~TestCanvas() {
         SelectObject(dc_, previous_);
