@@ -6,8 +6,9 @@
 #include <string>
 
 #include "about/author_texts.h"
-#include "about_test_support.h"
 #include "host/form_window.h"
+#include "tests/about/about_test_support.h"
+#include "tests/support/pump.h"
 
 namespace globulon {
 namespace {

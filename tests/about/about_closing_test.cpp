@@ -3,9 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "about/about_box.h"
-#include "about_test_support.h"
 #include "host/app_window.h"
 #include "host/form_window.h"
+#include "tests/about/about_test_support.h"
+#include "tests/support/pump.h"
 
 namespace globulon {
 namespace {

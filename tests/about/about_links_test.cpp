@@ -7,8 +7,8 @@
 
 #include "about/about_box.h"
 #include "about/author_texts.h"
-#include "about_test_support.h"
 #include "startup/program_state.h"
+#include "tests/about/about_test_support.h"
 
 namespace globulon {
 namespace {

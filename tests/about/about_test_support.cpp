@@ -1,10 +1,9 @@
 // Helpers for the About box tests; see about_test_support.h.
-#include "about_test_support.h"
+#include "tests/about/about_test_support.h"
 
 #include <map>
 
 #include "host/form_window.h"
-#include "host/message_pump.h"
 
 namespace globulon::testing {
 namespace {
@@ -45,22 +44,6 @@ void CALLBACK DelayedAction::Fire(HWND, UINT, UINT_PTR id, DWORD) {
     action->id_ = 0;
     action->ran_ = true;
     action->action_();
-}
-
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    while (!done()) {
-        const ULONGLONG now = GetTickCount64();
-        if (now >= deadline) return done();
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(deadline - now),
-                                  QS_ALLINPUT);
-        PumpMessages();
-    }
-    return true;
-}
-
-void PumpFor(DWORD milliseconds) {
-    PumpUntil([] { return false; }, milliseconds);
 }
 
 HWND FindAboutWindow() {

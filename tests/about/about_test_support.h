@@ -25,11 +25,6 @@ class DelayedAction {
     bool ran_ = false;
 };
 
-// Dispatches messages until done() is true or the time is up; returns done().
-bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs);
-// Dispatches messages for the given time.
-void PumpFor(DWORD milliseconds);
-
 // The About box window open in this thread, or null.
 HWND FindAboutWindow();
 // A window's text.

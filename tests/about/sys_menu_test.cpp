@@ -6,8 +6,9 @@
 #include <vector>
 
 #include "about/about_box.h"
-#include "about_test_support.h"
 #include "host/form_window.h"
+#include "tests/about/about_test_support.h"
+#include "tests/support/pump.h"
 
 namespace globulon {
 namespace {

@@ -87,8 +87,12 @@ def visible_windows(title_regex):
     return [int(w) for w in result.stdout.split()]
 
 
-def xdotool(*args):
-    subprocess.run(["xdotool", *[str(a) for a in args]], capture_output=True)
+def xdotool(*args, timeout=5):
+    """xdotool with a time limit: a --sync wait must not hang the test run."""
+    try:
+        subprocess.run(["xdotool", *[str(a) for a in args]], capture_output=True, timeout=timeout)
+    except subprocess.TimeoutExpired:
+        pass
 
 
 # --- the screen ----------------------------------------------------------------------------

@@ -5,19 +5,11 @@ import time
 import unittest
 
 from harness import (TITLE, GlobulonTestCase, count_color, finish, get_setting, screenshot,
-                     set_setting, settings_exist, visible_windows, wait_until)
+                     set_setting, settings_exist, visible_windows, wait_until, xdotool)
 
 DIALOG = f"^{TITLE}$"
 KEYS = ("ColorFixed", "ColorRandom", "BlackScreen", "MouseMove")
 USED_KEYS = ("alt+o", "alt+d", "alt+m", "Return", "Escape", "alt+F4")
-
-
-def xdotool(*args):
-    """xdotool with a time limit: a --sync wait must not hang the test run."""
-    try:
-        subprocess.run(["xdotool", *[str(a) for a in args]], capture_output=True, timeout=5)
-    except subprocess.TimeoutExpired:
-        pass
 
 
 def setUpModule():

@@ -4,14 +4,12 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "tests/support/cursor_counter.h"
+
 namespace globulon {
 namespace {
 
-// The thread's display counter, read without changing it.
-int CursorCounter() {
-    ShowCursor(TRUE);
-    return ShowCursor(FALSE);
-}
+using testing::CursorCounter;
 
 void SetCursorCounter(int wanted) {
     int counter = CursorCounter();

@@ -8,9 +8,12 @@
 #include <vector>
 
 #include "startup/program_state.h"
+#include "tests/support/process_cpu.h"
 
 namespace globulon {
 namespace {
+
+using testing::ProcessCpuSeconds;
 
 constexpr UINT kPing = WM_APP + 1;
 
@@ -19,19 +22,6 @@ double Seconds() {
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&now);
     return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// Seconds of CPU the whole process has used, user and kernel.
-double ProcessCpuSeconds() {
-    FILETIME created, exited, kernel, user;
-    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return -1;
-    auto toSeconds = [](const FILETIME& t) {
-        ULARGE_INTEGER v;
-        v.LowPart = t.dwLowDateTime;
-        v.HighPart = t.dwHighDateTime;
-        return static_cast<double>(v.QuadPart) / 1e7;
-    };
-    return toSeconds(kernel) + toSeconds(user);
 }
 
 // Clock readings at which the window's procedure handled each ping.

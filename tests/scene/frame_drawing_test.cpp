@@ -3,14 +3,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cmath>
-
 #include "host/clock.h"
 #include "scene/frame_loop.h"
 #include "scene/graphics_layer.h"
 #include "startup/program_state.h"
 #include "tests/scene/scene_window.h"
 #include "tests/scene/test_canvas.h"
+#include "tests/scene/test_scene.h"
 
 namespace globulon {
 namespace {
@@ -25,17 +24,8 @@ constexpr int kHeight = 160;
 class FrameDrawingTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        Program() = ProgramState();
-        ResetGraphicsLayer();
-        Program().RunMode = ModeSaver;
-        SphereScene& scene = Program().Scene;
-        scene.Pi = 4.0 * std::atan(1.0);
-        scene.RimMax = 13;
-        scene.TwipsPerPixelX = 15;
-        scene.TwipsPerPixelY = 15;
-        scene.PenColor = kPen;
-        SetFullScreenParameters(scene);
-        SetFullScreenCentre(scene, kWidth, kHeight);
+        SphereScene& scene = testing::ResetTestScene(ModeSaver, kPen);
+        testing::CentreFullScreenScene(scene, kWidth, kHeight);
         scene.Radius = 580;  // the frame grows it by 20 to 600 twips: 40 pixels
         GfxSelectObjects(canvas_.Dc(), 0, kPen, 1);
     }

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cmath>
 #include <string>
 
 #include "host/clock.h"
@@ -16,9 +15,13 @@
 #include "startup/program_state.h"
 #include "startup/settings_store.h"
 #include "tests/scene/scene_window.h"
+#include "tests/scene/test_scene.h"
+#include "tests/support/fake_host_dialog.h"
 
 namespace globulon {
 namespace {
+
+using testing::FakeHostDialog;
 
 constexpr ColorValue kRed = MakeColor(255, 0, 0);
 
@@ -32,17 +35,7 @@ bool IsLight(ColorValue color) {
 
 class FrameLoopTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        Program() = ProgramState();
-        ResetGraphicsLayer();
-        SphereScene& scene = Program().Scene;
-        scene.Pi = 4.0 * std::atan(1.0);
-        scene.RimMax = 13;
-        scene.TwipsPerPixelX = 15;
-        scene.TwipsPerPixelY = 15;
-        scene.PenColor = kRed;
-        scene.UseBlackScreen = true;
-    }
+    void SetUp() override { testing::ResetTestScene(ModeNone, kRed).UseBlackScreen = true; }
     void TearDown() override {
         ResetGraphicsLayer();
         Program() = ProgramState();
@@ -60,9 +53,8 @@ class FullScreenLoopTest : public FrameLoopTest {
     void SetUp() override {
         FrameLoopTest::SetUp();
         Program().RunMode = ModeSaver;
-        SetFullScreenParameters(Program().Scene);
+        testing::CentreFullScreenScene(Program().Scene, 320, 200);
         ASSERT_TRUE(form_.CreateForm(L"saver test", WS_POPUP, 0, 320, 200));
-        SetFullScreenCentre(Program().Scene, 320, 200);
     }
     FormWindow form_;
 };
@@ -151,27 +143,6 @@ TEST_F(FrameLoopTest, FixedColourNeverChanges) {
 
 // --- preview ----------------------------------------------------------------------------------
 
-// A stand-in for the display-settings dialog: a dialog window whose list selects name.
-class FakeHostDialog {
-  public:
-    explicit FakeHostDialog(const std::wstring& name) {
-        hwnd_ = CreateWindowExW(0, L"#32770", L"Display Properties", WS_OVERLAPPED, 0, 0, 300, 200,
-                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-        list_ = CreateWindowExW(0, L"ComboBox", L"", WS_CHILD | CBS_DROPDOWNLIST, 10, 10, 200, 100,
-                                hwnd_, nullptr, GetModuleHandleW(nullptr), nullptr);
-        SendMessageW(list_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"Blank"));
-        SendMessageW(list_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-        SendMessageW(list_, CB_SETCURSEL, 1, 0);
-    }
-    ~FakeHostDialog() { DestroyWindow(hwnd_); }
-    HWND Hwnd() const { return hwnd_; }
-    HWND List() const { return list_; }
-
-  private:
-    HWND hwnd_ = nullptr;
-    HWND list_ = nullptr;
-};
-
 class PreviewRunTest : public FrameLoopTest {
   protected:
     void SetUp() override {
@@ -237,7 +208,8 @@ TEST_F(PreviewRunTest, RecordsTheWindowWhileRunningAndEndsWhenTheDialogLetsGo) {
 }
 
 TEST_F(PreviewRunTest, RunsWhileSelectedAndStopsWhenTheWindowGoes) {
-    FakeHostDialog dialog(ProgramName());
+    FakeHostDialog dialog;
+    FakeHostDialog::AddList(dialog.Hwnd(), {L"Blank", ProgramName()}, 1);
     ASSERT_TRUE(IsSaverSelected(dialog.Hwnd(), ProgramName()));
     SceneWindow preview(152, 112);
     observed = Observed();
@@ -254,10 +226,11 @@ TEST_F(PreviewRunTest, RunsWhileSelectedAndStopsWhenTheWindowGoes) {
 }
 
 TEST_F(PreviewRunTest, StopsWhenTheDialogSelectsAnotherSaver) {
-    FakeHostDialog dialog(ProgramName());
+    FakeHostDialog dialog;
+    HWND list = FakeHostDialog::AddList(dialog.Hwnd(), {L"Blank", ProgramName()}, 1);
     SceneWindow preview(152, 112);
     observed = Observed();
-    observed.ListToClear = dialog.List();
+    observed.ListToClear = list;
     Program().Scene.UseBlackScreen = false;  // the first frame gets the desktop under it
     SetTimer(nullptr, 0, 250, ChooseAnotherSaver);
     RunPreview(preview.Hwnd(), dialog.Hwnd());

@@ -3,8 +3,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cmath>
-
 #include "scene/frame_loop.h"
 #include "scene/graphics_layer.h"
 #include "scene/random_source.h"
@@ -12,6 +10,7 @@
 #include "startup/program_state.h"
 #include "tests/scene/scene_window.h"
 #include "tests/scene/test_canvas.h"
+#include "tests/scene/test_scene.h"
 
 namespace globulon {
 namespace {
@@ -19,16 +18,8 @@ namespace {
 constexpr int kFrames = 100000;
 
 TEST(GdiSoak, HundredThousandFramesHoldNoMoreObjectsThanTheFirst) {
-    Program() = ProgramState();
-    ResetGraphicsLayer();
-    Program().RunMode = ModeSaver;
-    SphereScene& scene = Program().Scene;
-    scene.Pi = 4.0 * std::atan(1.0);
-    scene.RimMax = 13;
-    scene.TwipsPerPixelX = 15;
-    scene.TwipsPerPixelY = 15;
-    SetFullScreenParameters(scene);
-    SetFullScreenCentre(scene, 320, 240);
+    SphereScene& scene = testing::ResetTestScene(ModeSaver);
+    testing::CentreFullScreenScene(scene, 320, 240);
 
     TestCanvas canvas(320, 240);
     SceneWindow window(320, 240);

@@ -4,9 +4,7 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
-#include <string>
 #include <vector>
 
 #include "host/host_dialog_probe.h"
@@ -16,9 +14,14 @@
 #include "scene/preview_run.h"
 #include "startup/program_state.h"
 #include "tests/scene/test_canvas.h"
+#include "tests/scene/test_scene.h"
+#include "tests/support/fake_host_dialog.h"
+#include "tests/support/process_cpu.h"
 
 namespace globulon {
 namespace {
+
+using testing::ProcessCpuSeconds;
 
 constexpr int kScreenWidth = 1920;
 constexpr int kScreenHeight = 1080;
@@ -32,27 +35,10 @@ double WallSeconds() {
     return static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-double ProcessCpuSeconds() {
-    FILETIME created, exited, kernel, user;
-    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    auto seconds = [](const FILETIME& time) {
-        return (static_cast<double>(time.dwHighDateTime) * 4294967296.0 + time.dwLowDateTime) / 1e7;
-    };
-    return seconds(kernel) + seconds(user);
-}
-
 void ResetScene(RunModes mode) {
-    Program() = ProgramState();
-    Program().RunMode = mode;
-    SphereScene& scene = Program().Scene;
-    scene.Pi = 4.0 * std::atan(1.0);
-    scene.RimMax = 13;
-    scene.TwipsPerPixelX = 15;
-    scene.TwipsPerPixelY = 15;
-    scene.PenColor = RGB(255, 0, 0);
+    SphereScene& scene = testing::ResetTestScene(mode, RGB(255, 0, 0));
     scene.UseRandomColors = true;
     scene.UseBlackScreen = true;
-    ResetGraphicsLayer();
 }
 
 HWND MakeWindow(const wchar_t* title, int width, int height, HWND parent = nullptr) {
@@ -74,8 +60,7 @@ struct FrameTimes {
 // drawing (GdiFlush); the messages that the window gets meanwhile are handled between frames.
 FrameTimes TimeFrames(HWND window, HDC hDC) {
     SphereScene& scene = Program().Scene;
-    SetFullScreenParameters(scene);
-    SetFullScreenCentre(scene, kScreenWidth, kScreenHeight);
+    testing::CentreFullScreenScene(scene, kScreenWidth, kScreenHeight);
     std::vector<double> times;
     for (int frame = 0; frame < kFrames; ++frame) {
         BuildRim(scene);
@@ -126,8 +111,7 @@ void CALLBACK AskToQuit(HWND, UINT, UINT_PTR, DWORD) {
 void BenchmarkFullScreenLoop(HWND window) {
     ResetScene(ModeSaver);
     SphereScene& scene = Program().Scene;
-    SetFullScreenParameters(scene);
-    SetFullScreenCentre(scene, kScreenWidth, kScreenHeight);
+    testing::CentreFullScreenScene(scene, kScreenWidth, kScreenHeight);
     // Ends the loop after the given time, as input would.
     const UINT_PTR timer = SetTimer(nullptr, 0, kLoopMilliseconds, AskToQuit);
     const double cpu = ProcessCpuSeconds();
@@ -151,25 +135,19 @@ void CALLBACK ChooseNoSaver(HWND, UINT, UINT_PTR, DWORD) {
 void BenchmarkPreviewLoop() {
     ResetScene(ModePreview);
     // A host dialog whose list has this program selected keeps the preview running.
-    HWND dialog = CreateWindowExW(0, L"#32770", L"Display Properties", WS_OVERLAPPED, 0, 0, 300,
-                                  200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    hostList = CreateWindowExW(0, L"ComboBox", L"", WS_CHILD | CBS_DROPDOWNLIST, 0, 0, 200, 100,
-                               dialog, nullptr, GetModuleHandleW(nullptr), nullptr);
-    const std::wstring name = ProgramName();
-    SendMessageW(hostList, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-    SendMessageW(hostList, CB_SETCURSEL, 0, 0);
+    testing::FakeHostDialog dialog;
+    hostList = testing::FakeHostDialog::AddList(dialog.Hwnd(), {ProgramName()}, 0);
     HWND preview = MakeWindow(L"Globulon preview benchmark", 152, 112);
     PumpMessages();
     // The host choosing no saver ends the preview (destroying a shown window is slow in Wine).
     const UINT_PTR timer = SetTimer(nullptr, 0, kLoopMilliseconds, ChooseNoSaver);
     const double cpu = ProcessCpuSeconds();
     const double wall = WallSeconds();
-    RunPreview(preview, dialog);
+    RunPreview(preview, dialog.Hwnd());
     const double wallUsed = WallSeconds() - wall;
     const double cpuUsed = ProcessCpuSeconds() - cpu;
     KillTimer(nullptr, timer);
     DestroyWindow(preview);
-    DestroyWindow(dialog);
     const SphereScene& scene = Program().Scene;
     std::printf("preview ended at radius %d twips (speed %d)\n", scene.Radius, scene.Speed);
     PrintLoopCpu("preview loop 152x112", cpuUsed, wallUsed, 0);

@@ -6,16 +6,16 @@
 
 #include <string>
 
+#include "host/form_window.h"
+#include "startup/program_state.h"
 #include "tests/setup/window_wait.h"
+#include "tests/support/pump.h"
 
 namespace globulon {
 namespace {
 
 using testing::PumpUntil;
 using testing::WaitForWindow;
-
-constexpr wchar_t kDialogClass[] = L"ThunderRT6FormDC";
-constexpr wchar_t kDialogTitle[] = L"Globulon Screen Saver";
 
 // The program's path as Windows sees it; under Wine a Unix path lives on drive Z:.
 std::wstring ProgramPath() {
@@ -70,7 +70,8 @@ class ConfigureProcess : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_FALSE(ProgramPath().empty()) << "GLOBULON_SCR must name globulon.scr";
-        ASSERT_EQ(FindWindowW(kDialogClass, kDialogTitle), nullptr) << "a dialog is open already";
+        ASSERT_EQ(FindWindowW(FormClassName, ApplicationTitle), nullptr)
+            << "a dialog is open already";
     }
 };
 
@@ -89,7 +90,7 @@ TEST_F(ConfigureProcess, OwnerHandleDisablesItsParentWhileTheDialogIsOpen) {
 
     HWND found = nullptr;
     EXPECT_TRUE(PumpUntil([&] {
-        found = FindWindowW(kDialogClass, kDialogTitle);
+        found = FindWindowW(FormClassName, ApplicationTitle);
         return found && IsWindowVisible(found) && !IsWindowEnabled(parent);
     }));
     EXPECT_TRUE(IsWindowEnabled(child));  // only the window above the handle
@@ -103,7 +104,7 @@ TEST_F(ConfigureProcess, OwnerHandleDisablesItsParentWhileTheDialogIsOpen) {
 TEST_F(ConfigureProcess, SecondConfigureRestoresTheOpenDialogAndEnds) {
     Started first(L"/c");
     ASSERT_TRUE(first.Running());
-    HWND dialog = WaitForWindow(kDialogClass, kDialogTitle);
+    HWND dialog = WaitForWindow(FormClassName, ApplicationTitle);
     ASSERT_NE(dialog, nullptr);
     PostMessageW(dialog, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_TRUE(PumpUntil([&] { return IsIconic(dialog) != FALSE; }));
@@ -113,7 +114,7 @@ TEST_F(ConfigureProcess, SecondConfigureRestoresTheOpenDialogAndEnds) {
     EXPECT_EQ(second.EndWithin(10000), 0);
     EXPECT_TRUE(PumpUntil([&] { return !IsIconic(dialog); }, 3000));
     EXPECT_FALSE(first.HasEnded());
-    EXPECT_EQ(FindWindowW(kDialogClass, kDialogTitle), dialog);  // still the one dialog
+    EXPECT_EQ(FindWindowW(FormClassName, ApplicationTitle), dialog);  // still the one dialog
 
     PostMessageW(dialog, WM_CLOSE, 0, 0);
     EXPECT_EQ(first.EndWithin(10000), 0);

@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <chrono>
-#include <functional>
 #include <string>
 #include <thread>
 
@@ -55,22 +54,6 @@ inline HWND WaitForThreadWindow(DWORD threadId, const wchar_t* className, const 
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return nullptr;
-}
-
-// Dispatches this thread's messages until done() is true or timeoutMs passed; done()'s last
-// value. For waits on another process that sends messages to this thread's windows.
-inline bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 10000) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!done()) {
-        if (std::chrono::steady_clock::now() >= deadline) return done();
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
-    return true;
 }
 
 }  // namespace globulon::testing

@@ -7,16 +7,12 @@
 
 #include "host/mouse_cursor.h"
 #include "startup/program_state.h"
+#include "tests/support/cursor_counter.h"
 
 namespace globulon {
 namespace {
 
-// The system's cursor display counter, read without changing it.
-int CursorCounter() {
-    const int raised = ShowCursor(TRUE);
-    ShowCursor(FALSE);
-    return raised - 1;
-}
+using testing::CursorCounter;
 
 class SaverFormTest : public ::testing::Test {
   protected:
