@@ -18,6 +18,16 @@ SphereScene FullScreen1920By1080() {
     return scene;
 }
 
+// The full-screen sphere resting at its smallest size since the clock read pauseStart.
+SphereScene RestingSince(float pauseStart) {
+    SphereScene scene = FullScreen1920By1080();
+    scene.Radius = 20;
+    scene.Speed = 20;
+    scene.Pausing = true;
+    scene.PauseStart = pauseStart;
+    return scene;
+}
+
 // A run of frames that moved the radius by the same step.
 struct SpeedRun {
     int Step;
@@ -114,11 +124,7 @@ TEST(RadiusRule, PreviewCycleEndsInARest) {
 }
 
 TEST(RadiusRule, RestOfExactlyThreeSecondsGoesOn) {
-    SphereScene scene = FullScreen1920By1080();
-    scene.Radius = 20;
-    scene.Speed = 20;
-    scene.Pausing = true;
-    scene.PauseStart = 100.0f;
+    SphereScene scene = RestingSince(100.0f);
     EXPECT_FALSE(ApplyRadiusRule(scene, 103.0f));
     EXPECT_TRUE(scene.Pausing);
     EXPECT_EQ(scene.Radius, 20);
@@ -127,22 +133,15 @@ TEST(RadiusRule, RestOfExactlyThreeSecondsGoesOn) {
 }
 
 TEST(RadiusRule, RestEndIsComparedAsAThirtyTwoBitFloat) {
-    SphereScene scene = FullScreen1920By1080();
-    scene.Pausing = true;
-    scene.Speed = 20;
     // 65534.99609375 + 3 rounds up to 65538 in 32 bits, so a reading of 65538 is still inside.
-    scene.PauseStart = 65534.99609375f;
+    SphereScene scene = RestingSince(65534.99609375f);
     EXPECT_EQ(scene.PauseStart + 3.0f, 65538.0f);
     EXPECT_FALSE(ApplyRadiusRule(scene, 65538.0f));
     EXPECT_TRUE(ApplyRadiusRule(scene, std::nextafter(65538.0f, 90000.0f)));
 }
 
 TEST(RadiusRule, RestSpanningMidnightEndsOnTime) {
-    SphereScene scene = FullScreen1920By1080();
-    scene.Radius = 20;
-    scene.Speed = 20;
-    scene.Pausing = true;
-    scene.PauseStart = 86399.0f;
+    SphereScene scene = RestingSince(86399.0f);
     EXPECT_FALSE(ApplyRadiusRule(scene, 86399.5f));
     EXPECT_FALSE(ApplyRadiusRule(scene, 0.5f));  // midnight passed, 1.5 s into the rest
     EXPECT_FALSE(ApplyRadiusRule(scene, 2.0f));

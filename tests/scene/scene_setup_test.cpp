@@ -1,6 +1,8 @@
 // The parameter sets and the centre and turn-round radius of the full screen and the preview.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "scene/sphere_model.h"
 
 namespace globulon {
@@ -13,32 +15,19 @@ SphereScene SceneAt15TwipsPerPixel() {
     return scene;
 }
 
-TEST(ParameterSets, FullScreen) {
-    SphereScene scene;
-    SetFullScreenParameters(scene);
-    EXPECT_EQ(scene.RadiusMin, 20);
-    EXPECT_EQ(scene.Radius, 20);
-    EXPECT_EQ(scene.Speed, 20);
-    EXPECT_EQ(scene.GrowSpeed[0], 20);
-    EXPECT_EQ(scene.GrowSpeed[1], 400);
-    EXPECT_EQ(scene.GrowSpeed[2], 1200);
-    EXPECT_EQ(scene.ShrinkSpeed[0], 40);
-    EXPECT_EQ(scene.ShrinkSpeed[1], 600);
-    EXPECT_EQ(scene.ShrinkSpeed[2], 1200);
+// RadiusMin, Radius, Speed, then the three growing and the three shrinking speeds.
+std::vector<int> ParameterSet(const SphereScene& scene) {
+    return {scene.RadiusMin,      scene.Radius,         scene.Speed,
+            scene.GrowSpeed[0],   scene.GrowSpeed[1],   scene.GrowSpeed[2],
+            scene.ShrinkSpeed[0], scene.ShrinkSpeed[1], scene.ShrinkSpeed[2]};
 }
 
-TEST(ParameterSets, Preview) {
+TEST(ParameterSets, FullScreenAndPreview) {
     SphereScene scene;
+    SetFullScreenParameters(scene);
+    EXPECT_EQ(ParameterSet(scene), (std::vector<int>{20, 20, 20, 20, 400, 1200, 40, 600, 1200}));
     SetPreviewParameters(scene);
-    EXPECT_EQ(scene.RadiusMin, 10);
-    EXPECT_EQ(scene.Radius, 10);
-    EXPECT_EQ(scene.Speed, 10);
-    EXPECT_EQ(scene.GrowSpeed[0], 20);
-    EXPECT_EQ(scene.GrowSpeed[1], 200);
-    EXPECT_EQ(scene.GrowSpeed[2], 400);
-    EXPECT_EQ(scene.ShrinkSpeed[0], 20);
-    EXPECT_EQ(scene.ShrinkSpeed[1], 200);
-    EXPECT_EQ(scene.ShrinkSpeed[2], 400);
+    EXPECT_EQ(ParameterSet(scene), (std::vector<int>{10, 10, 10, 20, 200, 400, 20, 200, 400}));
 }
 
 TEST(Centre, FullScreen1920By1080) {
