@@ -20,9 +20,11 @@ void RunConfigure(HWND ownerWindow) {
         ProgramState& program = Program();
         // Sleeps between messages instead of polling: the dialog costs no processor time while
         // the user thinks.
-        while (!program.QuitRequested) {
+        // A dialog destroyed from outside (its hidden owner closed by "End task") ends the run
+        // as a close request does.
+        while (!program.QuitRequested && fsetup.IsLoaded()) {
             if (!PumpMessages()) break;
-            if (!program.QuitRequested) WaitForMessage();
+            if (!program.QuitRequested && fsetup.IsLoaded()) WaitForMessage();
         }
     }
 

@@ -308,49 +308,54 @@ void SetupForm::lblColor_MouseMove() {
 void SetupForm::OnCommand(int id, int code) {
     // The focus may have moved by mouse; the default button follows it.
     ShowDefaultButton(GetFocus());
-    switch (static_cast<SetupControlId>(id)) {
+    if (OnControlEvent(static_cast<SetupControlId>(id), code)) MirrorControls();
+}
+
+bool SetupForm::OnControlEvent(SetupControlId id, int code) {
+    // Controls send more notifications than the ones handled here (a list sends CBN_DROPDOWN,
+    // CBN_SELENDOK and CBN_CLOSEUP around a pick); those change nothing, and mirroring the logic
+    // on them would put a list's old selection back before its CBN_SELCHANGE arrives.
+    switch (id) {
         case SetupControlId::OK:
             if (code == BN_CLICKED) cmdOK_Click();
-            return;
+            return false;
         case SetupControlId::Cancel:
             if (code == BN_CLICKED) cmdCancel_Click();
-            return;
+            return false;
         case SetupControlId::Black:
-        case SetupControlId::Mouse:
-            if (code == BN_CLICKED) {
-                const bool ticked = IsDlgButtonChecked(Hwnd(), id) == BST_CHECKED;
-                if (id == static_cast<int>(SetupControlId::Black)) {
-                    logic_.SetBlackTicked(ticked);
-                } else {
-                    logic_.SetMouseTicked(ticked);
-                }
+        case SetupControlId::Mouse: {
+            if (code != BN_CLICKED) return false;
+            const bool ticked = IsDlgButtonChecked(Hwnd(), static_cast<int>(id)) == BST_CHECKED;
+            if (id == SetupControlId::Black) {
+                logic_.SetBlackTicked(ticked);
+            } else {
+                logic_.SetMouseTicked(ticked);
             }
-            break;
+            return true;
+        }
         case SetupControlId::Random:
-            if (code == BN_CLICKED) logic_.SelectOption(ColorOption::Random);
-            break;
         case SetupControlId::Fisso:
-            if (code == BN_CLICKED) logic_.SelectOption(ColorOption::Fixed);
-            break;
+            if (code != BN_CLICKED) return false;
+            logic_.SelectOption(id == SetupControlId::Fisso ? ColorOption::Fixed
+                                                            : ColorOption::Random);
+            return true;
         case SetupControlId::Red:
         case SetupControlId::Green:
-        case SetupControlId::Blue:
-            if (code == CBN_SELCHANGE) {
-                const ColorList list = id == static_cast<int>(SetupControlId::Red) ? ColorList::Red
-                                       : id == static_cast<int>(SetupControlId::Green)
-                                           ? ColorList::Green
-                                           : ColorList::Blue;
-                const LRESULT index = SendMessageW(ListControl(list), CB_GETCURSEL, 0, 0);
-                logic_.SelectListEntry(list, static_cast<int>(index));
-            }
-            break;
+        case SetupControlId::Blue: {
+            if (code != CBN_SELCHANGE) return false;
+            const ColorList list = id == SetupControlId::Red     ? ColorList::Red
+                                   : id == SetupControlId::Green ? ColorList::Green
+                                                                 : ColorList::Blue;
+            const LRESULT index = SendMessageW(ListControl(list), CB_GETCURSEL, 0, 0);
+            logic_.SelectListEntry(list, static_cast<int>(index));
+            return true;
+        }
         case SetupControlId::Swatch:
             if (code == STN_CLICKED) lblColor_Click();
-            return;
+            return false;
         default:
-            return;
+            return false;
     }
-    MirrorControls();
 }
 
 LRESULT SetupForm::OnControlColor(UINT message, HDC dc, HWND control) {

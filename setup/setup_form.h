@@ -58,6 +58,8 @@ class SetupForm : public FormWindow {
     void MirrorControls();
 
     void OnCommand(int id, int code);
+    // Runs the handler of one control notification; true when it may have changed the logic.
+    bool OnControlEvent(SetupControlId id, int code);
     LRESULT OnControlColor(UINT message, HDC dc, HWND control);
     bool OnSetCursor(HWND over, int hitTest, UINT mouseMessage);
     void OnActivate(bool active);

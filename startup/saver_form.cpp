@@ -10,7 +10,7 @@ namespace globulon {
 namespace {
 
 // Mouse buttons and shift states in the form handlers' terms.
-constexpr int LeftButton = 1, RightButton = 2, MiddleButton = 4;
+constexpr int LeftButton = 1, RightButton = 2, MiddleButton = 4, SideButton = 8;
 constexpr int ShiftMask = 1, CtrlMask = 2, AltMask = 4;
 
 int CurrentShiftState() {
@@ -89,6 +89,23 @@ LRESULT SaverForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MBUTTONDOWN:
             Form_MouseDown(MiddleButton, CurrentShiftState());
             return 0;
+        case WM_XBUTTONDOWN:
+            // The back and forward buttons are clicks like any other.
+            Form_MouseDown(SideButton, CurrentShiftState());
+            return TRUE;
+        case WM_CLOSE:
+            // "End task" and the window's Close command: the saver ends as it does on a key,
+            // and the run takes its window down in its own order.
+            ApplyEndRule();
+            return 0;
+        case WM_ENDSESSION:
+            if (wParam) ApplyEndRule();
+            return 0;
+        case WM_DESTROY:
+            // Only reached when something else destroys the window (the run's own unload
+            // detaches the form first): the frame loop must not go on drawing into nothing.
+            ApplyEndRule();
+            return FormWindow::OnMessage(message, wParam, lParam);
         case WM_SETCURSOR:
             // The cursor is hidden while the saver runs; keep the arrow for when it is shown.
             SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)));

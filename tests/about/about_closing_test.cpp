@@ -162,7 +162,7 @@ TEST(ShowSaverAbout, OpensATopMostModalBoxWithTheIconThatClosesAfterTenSeconds) 
         topMost = (GetWindowLongPtrW(open, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
         interval = box.Interval();
         shown = box.Picture().Icon;
-        SendMessageW(open, WM_COMMAND, IDOK, 0);
+        SendMessageW(GetDlgItem(open, IDOK), BM_CLICK, 0, 0);
     });
     ShowSaverAbout(true, 101, L"");
     EXPECT_TRUE(look.Ran());

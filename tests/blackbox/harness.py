@@ -179,3 +179,63 @@ def window_texts(title):
     if result.returncode != 0:
         return []
     return [line.rstrip("\r") for line in result.stdout.splitlines()]
+
+
+def control_rects(title):
+    """Where the controls of the Windows window with that title sit on the screen: a dict from
+    control id to (left, top, right, bottom), and the open drop-down list's (left, top, right,
+    bottom, item height, top index), or None while no list is open."""
+    result = subprocess.run(["wine", os.path.join(TOOLS, "tools", "control_rects.exe"), title],
+                            capture_output=True, text=True)
+    controls, open_list = {}, None
+    for line in result.stdout.splitlines():
+        fields = line.split()
+        if fields and fields[0] == "list":
+            open_list = tuple(int(f) for f in fields[1:])
+        elif len(fields) == 5:
+            controls[int(fields[0])] = tuple(int(f) for f in fields[1:])
+    return controls, open_list
+
+
+class PixelWatch:
+    """Reads one pixel of the X screen as fast as it can, in a thread, until stopped: catches
+    what a screenshot is too slow for, such as one wrong frame of a few milliseconds."""
+
+    def __init__(self, x, y):
+        import ctypes
+        import threading
+        xlib = ctypes.CDLL("libX11.so.6")
+        xlib.XOpenDisplay.restype = ctypes.c_void_p
+        xlib.XDefaultRootWindow.restype = ctypes.c_ulong
+        xlib.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+        xlib.XGetImage.restype = ctypes.c_void_p
+        xlib.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int,
+                                   ctypes.c_uint, ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
+        xlib.XGetPixel.restype = ctypes.c_ulong
+        xlib.XGetPixel.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int]
+        xlib.XDestroyImage.argtypes = [ctypes.c_void_p]
+        xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        self._xlib, self._x, self._y = xlib, x, y
+        self.samples = []  # (r, g, b) per reading
+        self._stop = threading.Event()
+        self._thread = threading.Thread(target=self._watch, daemon=True)
+        self._thread.start()
+
+    def _watch(self):
+        xlib = self._xlib
+        display = xlib.XOpenDisplay(None)
+        root = xlib.XDefaultRootWindow(display)
+        z_pixmap, all_planes = 2, 0xFFFFFFFF
+        while not self._stop.is_set():
+            image = xlib.XGetImage(display, root, self._x, self._y, 1, 1, all_planes, z_pixmap)
+            if image:
+                pixel = xlib.XGetPixel(image, 0, 0)
+                xlib.XDestroyImage(image)
+                self.samples.append(((pixel >> 16) & 255, (pixel >> 8) & 255, pixel & 255))
+            time.sleep(0.0005)
+        xlib.XCloseDisplay(display)
+
+    def stop(self):
+        self._stop.set()
+        self._thread.join()
+        return self.samples

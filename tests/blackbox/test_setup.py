@@ -4,12 +4,16 @@ import subprocess
 import time
 import unittest
 
-from harness import (TITLE, GlobulonTestCase, count_color, finish, get_setting, screenshot,
-                     set_setting, settings_exist, visible_windows, wait_until, xdotool)
+from harness import (TITLE, GlobulonTestCase, control_rects, count_color, finish, get_setting,
+                     screenshot, set_setting, settings_exist, visible_windows, wait_until,
+                     window_texts, xdotool)
 
 DIALOG = f"^{TITLE}$"
 KEYS = ("ColorFixed", "ColorRandom", "BlackScreen", "MouseMove")
-USED_KEYS = ("alt+o", "alt+d", "alt+m", "Return", "Escape", "alt+F4")
+USED_KEYS = ("alt+o", "alt+d", "alt+m", "alt+r", "alt+g", "alt+b", "alt+space", "Return",
+             "Escape", "alt+F4", "Up", "Down", "Home", "End")
+# Control ids of the colour lists and the swatch.
+RED_LIST, GREEN_LIST, BLUE_LIST, SWATCH = 105, 107, 109, 111
 
 
 def setUpModule():
@@ -46,6 +50,12 @@ class SetupDialogCase(GlobulonTestCase):
     def stored(self):
         return {key: get_setting(key) for key in KEYS}
 
+    def swatch_shows(self, rgb):
+        """True when most of the swatch is painted in the colour."""
+        left, top, right, bottom = control_rects(TITLE)[0][SWATCH]
+        crop = (right - left - 4, bottom - top - 4, left + 2, top + 2)
+        return count_color(screenshot(), rgb, crop) > crop[0] * crop[1] // 2
+
 
 class FirstRun(SetupDialogCase):
     def test_ok_stores_random_colours_black_screen_and_no_mouse(self):
@@ -79,6 +89,56 @@ class StoredFixedColour(SetupDialogCase):
                                          "BlackScreen": "False", "MouseMove": "False"})
 
 
+class PickingColours(SetupDialogCase):
+    """The colour lists as the user works them: the mouse in an open list, keys on a closed one."""
+
+    def pick_with_the_mouse(self, list_id, rows_down):
+        """Opens the list with its arrow and clicks the entry rows_down below the top one shown;
+        returns that entry's value."""
+        left, top, right, bottom = control_rects(TITLE)[0][list_id]
+        xdotool("mousemove", right - 8, (top + bottom) // 2, "click", 1)
+        open_list = wait_until(lambda: control_rects(TITLE)[1], timeout=5)
+        self.assertIsNotNone(open_list, "the list did not open")
+        list_left, list_top, list_right, _, item_height, top_index = open_list
+        y = list_top + 1 + rows_down * item_height + item_height // 2
+        xdotool("mousemove", (list_left + list_right) // 2 - 10, y, "click", 1)
+        time.sleep(0.3)
+        return top_index + rows_down
+
+    def test_a_mouse_pick_in_each_open_list_is_kept_and_stored(self):
+        set_setting("ColorRandom", "0")
+        set_setting("ColorFixed", "10,20,30")
+        process, _ = self.open_dialog()
+        picked = [self.pick_with_the_mouse(list_id, rows)
+                  for list_id, rows in ((RED_LIST, 5), (GREEN_LIST, 9), (BLUE_LIST, 24))]
+        self.assertEqual(picked, [15, 29, 54])
+        self.assertTrue(self.swatch_shows(tuple(picked)))
+        self.press("Return")
+        self.assertEqual(finish(process, timeout=10), 0)
+        self.assertEqual(get_setting("ColorFixed"), "15,29,54")
+
+    def test_keys_on_a_closed_list_select_the_entry(self):
+        set_setting("ColorRandom", "0")
+        set_setting("ColorFixed", "10,20,30")
+        process, _ = self.open_dialog()
+        self.press("alt+g", *["Down"] * 5, "alt+b", "End", "alt+r", "Home")
+        self.assertTrue(self.swatch_shows((0, 25, 255)))
+        self.press("Return")
+        self.assertEqual(finish(process, timeout=10), 0)
+        self.assertEqual(get_setting("ColorFixed"), "0,25,255")
+
+    def test_picking_one_list_selects_zero_in_the_lists_without_a_selection(self):
+        # One number alone is no colour: the lists start without a selection.
+        set_setting("ColorRandom", "0")
+        set_setting("ColorFixed", "12")
+        process, _ = self.open_dialog()
+        self.press("alt+r", "Home", *["Down"] * 5)
+        self.assertTrue(self.swatch_shows((5, 0, 0)))
+        self.press("Return")
+        self.assertEqual(finish(process, timeout=10), 0)
+        self.assertEqual(get_setting("ColorFixed"), "5,0,0")
+
+
 class LeavingWithoutOk(SetupDialogCase):
     def test_escape_stores_nothing(self):
         process, _ = self.open_dialog()
@@ -94,6 +154,14 @@ class LeavingWithoutOk(SetupDialogCase):
         self.assertEqual(self.stored(), {"ColorFixed": None, "ColorRandom": "1",
                                          "BlackScreen": None, "MouseMove": None})
 
+    def test_end_task_closes_the_dialog_and_stores_nothing(self):
+        process, _ = self.open_dialog()
+        self.press("alt+m")
+        # taskkill without /f asks the program's windows to close, as "End task" does.
+        subprocess.run(["wine", "taskkill", "/im", "globulon.scr"], capture_output=True)
+        self.assertEqual(finish(process, timeout=10), 0)
+        self.assertFalse(settings_exist())
+
 
 class SecondCopy(SetupDialogCase):
     def test_second_configure_hands_over_to_the_open_dialog(self):
@@ -104,6 +172,23 @@ class SecondCopy(SetupDialogCase):
         self.assertLess(time.monotonic() - began, 10)
         self.assertIsNone(first.poll(), "the open dialog must stay")
         self.assertEqual(visible_windows(DIALOG), [window])
+        self.press("Escape")
+        self.assertEqual(finish(first, timeout=10), 0)
+
+    def test_hand_over_brings_the_open_about_box_forward_not_the_dialog_behind_it(self):
+        first, _ = self.open_dialog()
+        # "Mouse sensitivity" ticked, then "About..." from the system menu (its last entry).
+        self.press("alt+m", "alt+space")
+        time.sleep(0.5)
+        self.press("Up", "Return")
+        self.assertTrue(wait_until(lambda: window_texts("About"), timeout=5))
+        self.assertEqual(finish(self.start("/c"), timeout=15), 0)
+        time.sleep(0.5)
+        # Enter belongs to the About box: it closes the box and leaves the dialog unsaved.
+        self.press("Return")
+        self.assertTrue(wait_until(lambda: not window_texts("About"), timeout=5))
+        self.assertIsNone(first.poll(), "the dialog must stay open")
+        self.assertFalse(settings_exist())
         self.press("Escape")
         self.assertEqual(finish(first, timeout=10), 0)
 

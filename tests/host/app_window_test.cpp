@@ -61,5 +61,20 @@ TEST(MakeTopMost, PutsTheWindowInTheTopMostBandWithoutMovingIt) {
     EXPECT_EQ(rect.top, 40);
 }
 
+TEST(InputWindowFor, IsTheWindowItselfUntilAModalBoxDisablesIt) {
+    HWND dialog = MakeWindowOfClass(L"Static", L"dialog");
+    HWND box = MakeWindowOfClass(L"Static", L"box");
+    ASSERT_TRUE(dialog && box);
+    ShowWindow(dialog, SW_SHOWNA);
+    EXPECT_EQ(InputWindowFor(dialog), dialog);
+    // A box that is not shown takes no input.
+    EnableWindow(dialog, FALSE);
+    EXPECT_EQ(InputWindowFor(dialog), dialog);
+    ShowWindow(box, SW_SHOWNA);
+    EXPECT_EQ(InputWindowFor(dialog), box);
+    DestroyWindow(box);
+    DestroyWindow(dialog);
+}
+
 }  // namespace
 }  // namespace globulon

@@ -37,7 +37,7 @@ std::int32_t RunPicker(std::int32_t initial, const std::wstring& title, const wc
         seen.Green = static_cast<int>(GetDlgItemInt(dialog, GreenEdit, nullptr, FALSE));
         seen.Blue = static_cast<int>(GetDlgItemInt(dialog, BlueEdit, nullptr, FALSE));
         if (change) change(dialog);
-        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+        PostMessageW(GetDlgItem(dialog, button), BM_CLICK, 0, 0);
     });
     const std::int32_t result = title.empty() ? ShowColorDialog(nullptr, initial)
                                               : ShowColorDialog(nullptr, initial, title);

@@ -95,7 +95,7 @@ TEST_F(ConfigureProcess, OwnerHandleDisablesItsParentWhileTheDialogIsOpen) {
     }));
     EXPECT_TRUE(IsWindowEnabled(child));  // only the window above the handle
     ASSERT_NE(found, nullptr);
-    PostMessageW(found, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    PostMessageW(GetDlgItem(found, IDCANCEL), BM_CLICK, 0, 0);
     EXPECT_EQ(dialog.EndWithin(10000), 0);
     EXPECT_TRUE(IsWindowEnabled(parent));
     DestroyWindow(parent);

@@ -34,15 +34,16 @@ struct WhileOpen {
     bool OwnerEnabled = true;
 };
 
-// Runs RunConfigure(owner) here while the watcher closes the dialog with message.
-WhileOpen RunAndClose(HWND owner, UINT message, WPARAM wParam) {
+// Runs RunConfigure(owner) here while the watcher closes the dialog with message, sent to the
+// dialog or, when control is given, to that control of it.
+WhileOpen RunAndClose(HWND owner, UINT message, WPARAM wParam, int control = 0) {
     WhileOpen seen;
     std::thread user([&] {
         HWND dialog = testing::WaitForWindow(FormClassName, kTitle.c_str());
         if (!dialog) return;
         seen.DialogShown = true;
         if (owner) seen.OwnerEnabled = IsWindowEnabled(owner) != FALSE;
-        PostMessageW(dialog, message, wParam, 0);
+        PostMessageW(control ? GetDlgItem(dialog, control) : dialog, message, wParam, 0);
     });
     RunConfigure(owner);
     user.join();
@@ -66,7 +67,7 @@ TEST_F(ConfigureRun, OwnerIsDisabledWhileOpenAndEnabledAfter) {
     HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                  200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(owner, nullptr);
-    const WhileOpen seen = RunAndClose(owner, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED));
+    const WhileOpen seen = RunAndClose(owner, BM_CLICK, 0, IDCANCEL);
     EXPECT_TRUE(seen.DialogShown);
     EXPECT_FALSE(seen.OwnerEnabled);
     EXPECT_TRUE(IsWindowEnabled(owner));

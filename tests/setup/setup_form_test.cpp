@@ -300,10 +300,9 @@ TEST_F(SetupFormTest, SwatchClickPicksAColourIntoTheLists) {
         if (!picker) return;
         seen = GetWindow(picker, GW_OWNER) == form.Hwnd();
         SetDlgItemInt(picker, 706, 200, FALSE);  // the picker's red field
-        PostMessageW(picker, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        PostMessageW(GetDlgItem(picker, IDOK), BM_CLICK, 0, 0);
     });
-    SendMessageW(form.Hwnd(), WM_COMMAND, MAKEWPARAM(static_cast<int>(Id::Swatch), STN_CLICKED),
-                 reinterpret_cast<LPARAM>(C(Id::Swatch)));
+    ClickOn(Id::Swatch);
     user.join();
     EXPECT_TRUE(seen);
     ExpectLists(200, 20, 30);

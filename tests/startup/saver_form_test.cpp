@@ -63,6 +63,34 @@ TEST_F(SaverFormTest, ClicksOtherThanAPlainRightClickEndTheSaver) {
         form_.Form_MouseDown(2, shift);
         EXPECT_TRUE(Ended()) << "right click with shift state " << shift;
     }
+    for (WPARAM button : {XBUTTON1, XBUTTON2}) {
+        Program().QuitRequested = false;
+        SendMessageW(form_.Hwnd(), WM_XBUTTONDOWN, MAKEWPARAM(0, button), 0);
+        EXPECT_TRUE(Ended()) << "side button " << button;
+    }
+}
+
+// The system's requests reach the window procedure as messages: "End task", the Close command,
+// the session ending, or the window destroyed from outside.
+TEST_F(SaverFormTest, CloseRequestsEndTheSaverAndLeaveTheWindowToTheRun) {
+    const struct {
+        UINT Message;
+        WPARAM WParam;
+    } requests[] = {{WM_CLOSE, 0}, {WM_SYSCOMMAND, SC_CLOSE}, {WM_ENDSESSION, TRUE}};
+    for (const auto& request : requests) {
+        Program().QuitRequested = false;
+        HideMouseCursor();
+        SendMessageW(form_.Hwnd(), request.Message, request.WParam, 0);
+        EXPECT_TRUE(Ended()) << request.Message;
+        EXPECT_GE(CursorCounter(), 0) << request.Message;
+        EXPECT_TRUE(IsWindow(form_.Hwnd())) << request.Message;
+    }
+    Program().QuitRequested = false;
+    SendMessageW(form_.Hwnd(), WM_ENDSESSION, FALSE, 0);  // the session goes on after all
+    EXPECT_FALSE(Ended());
+    DestroyWindow(form_.Hwnd());
+    EXPECT_TRUE(Ended());
+    EXPECT_FALSE(form_.IsLoaded());
 }
 
 TEST_F(SaverFormTest, RepaintRequestPaintsTheWholeBackgroundIntoTheGivenContext) {
