@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: formatting, native unit tests (with sanitizers), then the
-# Windows build's tests under Wine on a virtual display, then the 32-bit build. Exits non-zero on
-# any failure.
+# Windows build's tests under Wine on a virtual display, then the 32-bit build, then the release
+# packages (tests/release/, in a Wine prefix of their own). Exits non-zero on any failure.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 cd "$GLOBULON_ROOT"
@@ -33,5 +33,9 @@ trap - EXIT
 log "Windows 32-bit build"
 cmake --preset win32 >/dev/null
 cmake --build --preset win32
+
+log "release: dist/ written, then installed, upgraded and removed in a fresh Wine prefix"
+scripts/release.sh
+python3 -m unittest discover -v -s tests/release
 
 log "all builds and tests passed"
