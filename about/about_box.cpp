@@ -14,7 +14,6 @@
 #include "about/program_version.h"
 #include "host/app_window.h"
 #include "host/message_pump.h"
-#include "startup/program_state.h"
 
 namespace globulon {
 namespace {
@@ -32,19 +31,9 @@ constexpr int IconImageId = 105;
 constexpr DWORD FormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD FormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
-PixelRect Pixels(const TwipsRect& box) {
-    return TwipsToPixels(box, Program().Scene.TwipsPerPixelX, Program().Scene.TwipsPerPixelY);
-}
-
-// Frame1's edge in the box's client area.
-RECT FrameRect() {
-    const PixelRect frame = Pixels(about_design::Frame);
-    return {frame.Left, frame.Top, frame.Left + frame.Width, frame.Top + frame.Height};
-}
-
-HFONT MakeArial(double points, bool underline) {
+HFONT MakeArialFont(double points, bool underline, std::int32_t twipsPerPixelY) {
     LOGFONTW font = {};
-    font.lfHeight = FontPixelHeight(points, Program().Scene.TwipsPerPixelY);
+    font.lfHeight = FontPixelHeight(points, twipsPerPixelY);
     font.lfWeight = FW_NORMAL;
     font.lfUnderline = underline ? TRUE : FALSE;
     font.lfCharSet = DEFAULT_CHARSET;
@@ -65,15 +54,6 @@ HWND MakeControl(HWND parent, const wchar_t* className, const std::wstring& text
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ProgramInstance(), nullptr);
     if (hwnd && font) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return hwnd;
-}
-
-// The texts start-up stores; a box opened before start-up ran still shows the program's own.
-std::wstring TitleText() {
-    return Program().AppTitle.empty() ? std::wstring(ApplicationTitle) : Program().AppTitle;
-}
-std::wstring CopyrightYears() {
-    return Program().CopyrightYears.empty() ? std::wstring(CopyrightYearsText)
-                                            : Program().CopyrightYears;
 }
 
 SIZE PictureSize(const AboutPicture& picture) {
@@ -103,6 +83,20 @@ SIZE PictureSize(const AboutPicture& picture) {
 }  // namespace
 
 AboutBox::AboutBox() : openLink_(&OpenLink) {}
+
+PixelRect AboutBox::Pixels(const TwipsRect& box) const {
+    return TwipsToPixels(box, context_.TwipsPerPixelX, context_.TwipsPerPixelY);
+}
+
+// Frame1's edge in the box's client area.
+RECT AboutBox::FrameRect() const {
+    const PixelRect frame = Pixels(about_design::Frame);
+    return {frame.Left, frame.Top, frame.Left + frame.Width, frame.Top + frame.Height};
+}
+
+HFONT AboutBox::MakeArial(double points, bool underline) const {
+    return MakeArialFont(points, underline, context_.TwipsPerPixelY);
+}
 
 AboutBox::~AboutBox() {
     // The controls go before the fonts they use.
@@ -230,7 +224,7 @@ void AboutBox::Unload() {
 void AboutBox::About(const std::wstring& comment, AboutPicture hIcon) {
     if (!Load()) return;
     const std::wstring text =
-        BuildAboutText(comment, ProgramVersion(), TitleText(), CopyrightYears());
+        BuildAboutText(comment, ProgramVersion(), context_.AppTitle, context_.CopyrightYears);
     SetWindowTextW(lblAbout_, WithWindowsLineBreaks(text).c_str());
     ShowPicture(hIcon);
     if (intervalMs_ > 0 && timerIntervalMs_ > 0) {

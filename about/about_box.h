@@ -10,6 +10,7 @@
 #include "about/gdi_object.h"
 #include "about/link_label.h"
 #include "about/modal_windows.h"
+#include "host/form_context.h"
 #include "host/form_window.h"
 
 namespace globulon {
@@ -53,6 +54,8 @@ class AboutBox : public FormWindow {
     bool Loaded() const { return isLoaded_; }
 
     void SetLinkOpener(LinkOpener opener) { openLink_ = std::move(opener); }
+    // The program's texts and scale for the next load, and the end flag a chosen link sets.
+    void SetContext(const FormContext& context) { context_ = context; }
 
     // The controls, for whoever needs to look at the box.
     HWND AboutLabel() const { return lblAbout_; }
@@ -67,6 +70,9 @@ class AboutBox : public FormWindow {
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
+    PixelRect Pixels(const TwipsRect& box) const;
+    RECT FrameRect() const;
+    HFONT MakeArial(double points, bool underline) const;
     void CreateFonts();
     void CreateControls();
     void PlaceLinks();
@@ -90,6 +96,7 @@ class AboutBox : public FormWindow {
     bool isModeless_ = false;
     bool isLoaded_ = false;
     LinkOpener openLink_;
+    FormContext context_;
 
     // State of the loaded window, taken in this order and given back in reverse.
     GdiObject<HFONT> textFont_, linkFont_, linkUnderlineFont_;
@@ -107,11 +114,11 @@ AboutBox& AboutForm();
 
 // Opens the About box over the running saver: with pin, top-most and closing itself after 10 s.
 // The icon is the icon resource iconId. Returns when the box has closed.
-void ShowSaverAbout(bool pin, int iconId, const std::wstring& comment);
+void ShowSaverAbout(const FormContext& context, bool pin, int iconId, const std::wstring& comment);
 
 // Loads the About box and shows it with the picture, else with the bitmap resource bitmapId when
 // that is above 0, else with the program's bitmap. The window and `unused` are not needed.
-void ShowAboutBox(HWND hwnd, const std::wstring& comment, int bitmapId, int unused,
-                  AboutPicture picture);
+void ShowAboutBox(const FormContext& context, HWND hwnd, const std::wstring& comment, int bitmapId,
+                  int unused, AboutPicture picture);
 
 }  // namespace globulon

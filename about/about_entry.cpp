@@ -11,8 +11,9 @@ AboutBox& AboutForm() {
     return box;
 }
 
-void ShowSaverAbout(bool pin, int iconId, const std::wstring& comment) {
+void ShowSaverAbout(const FormContext& context, bool pin, int iconId, const std::wstring& comment) {
     AboutBox& box = AboutForm();
+    box.SetContext(context);
     if (pin) {
         box.Load();
         box.Interval(10000);
@@ -23,9 +24,10 @@ void ShowSaverAbout(bool pin, int iconId, const std::wstring& comment) {
     box.About(comment, AboutPicture::FromIcon(icon));
 }
 
-void ShowAboutBox(HWND /*hwnd*/, const std::wstring& comment, int bitmapId, int /*unused*/,
-                  AboutPicture picture) {
+void ShowAboutBox(const FormContext& context, HWND /*hwnd*/, const std::wstring& comment,
+                  int bitmapId, int /*unused*/, AboutPicture picture) {
     AboutBox& box = AboutForm();
+    box.SetContext(context);
     box.Load();
     // Let the freshly made box settle before it is filled.
     if (!PumpMessages()) PostQuitMessage(0);

@@ -1,19 +1,19 @@
 // Design-to-pixel conversions of the About box; see about_layout.h.
 #include "about/about_layout.h"
 
-#include "startup/rounding.h"
+#include "base/rounding.h"
 
 namespace globulon {
 namespace {
 
-std::int32_t EffectiveTwipsPerPixel(std::int16_t twipsPerPixel) {
+std::int32_t EffectiveTwipsPerPixel(std::int32_t twipsPerPixel) {
     // Start-up stores the screen's value; before that (or in a test) it is 0.
     return twipsPerPixel > 0 ? twipsPerPixel : DefaultTwipsPerPixel;
 }
 
 }  // namespace
 
-std::int32_t FontPixelHeight(double points, std::int16_t twipsPerPixelY) {
+std::int32_t FontPixelHeight(double points, std::int32_t twipsPerPixelY) {
     // A point is 20 twips.
     return -Rnd(points * 20.0 / EffectiveTwipsPerPixel(twipsPerPixelY));
 }

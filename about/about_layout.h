@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "startup/twips.h"
+#include "base/twips.h"
 
 namespace globulon {
 
@@ -29,7 +29,7 @@ inline constexpr int WebLine = 9;
 
 // The character height for a font of the given size, as a negative pixel count (the form font
 // requests take), rounded to the nearest pixel, halves to even.
-std::int32_t FontPixelHeight(double points, std::int16_t twipsPerPixelY);
+std::int32_t FontPixelHeight(double points, std::int32_t twipsPerPixelY);
 
 // The top of a link label that sits on text line `line` (from 1) of a label at textTop whose
 // lines are lineHeight apart, with the baselines of both fonts on one level.

@@ -3,7 +3,7 @@
 
 #include "about/about_box.h"
 #include "about/hand_cursor.h"
-#include "scene/end_rule.h"
+#include "host/end_rule.h"
 
 namespace globulon {
 
@@ -31,7 +31,7 @@ void AboutBox::LinkMouseDown(const LinkLabel& link) {
     // Whether or not the link opens, the box closes and the program ends.
     if (openLink_) openLink_(GetDesktopWindow(), target);
     Unload();
-    EndSaver();
+    if (context_.QuitRequested) EndSaver(*context_.QuitRequested);
 }
 
 LinkLabel* AboutBox::LinkOf(HWND hwnd) {

@@ -61,7 +61,7 @@ void AddSysMenuItem(HWND hwnd, UINT id, const std::wstring& caption, bool withSe
     InsertMenuItemW(menu, id, FALSE, &item);
 }
 
-void HookSysMenu(HWND hwnd) {
+void HookSysMenu(HWND hwnd, const FormContext& context) {
     SysMenuState& state = SysMenu();
     // A second installation would make the procedure call itself for ever: one at a time.
     if (state.PrevDialogProc || !hwnd) return;
@@ -70,6 +70,7 @@ void HookSysMenu(HWND hwnd) {
     if (!previous) return;
     state.PrevDialogProc = previous;
     state.HookedWindow = hwnd;
+    state.Context = context;
 }
 
 void UnhookSysMenu(HWND hwnd) {
@@ -94,15 +95,15 @@ LRESULT CALLBACK SysMenuProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     }
     if (wParam == AboutCommandId) {
         if (IsMinimised(hwnd)) ShowWindow(hwnd, SW_RESTORE);
-        ShowAbout(hwnd);
+        ShowAbout(hwnd, state.Context);
     }
     // Move, Minimise, Close and the rest: the default handling (Close then sends WM_CLOSE, which
     // reaches the window's own procedure above).
     return DefWindowProcW(hwnd, WM_SYSCOMMAND, wParam, lParam);
 }
 
-void ShowAbout(HWND hwnd) {
-    ShowAboutBox(hwnd, L"", 0, 0, AboutPicture::FromIcon(WindowIcon(hwnd)));
+void ShowAbout(HWND hwnd, const FormContext& context) {
+    ShowAboutBox(context, hwnd, L"", 0, 0, AboutPicture::FromIcon(WindowIcon(hwnd)));
 }
 
 }  // namespace globulon

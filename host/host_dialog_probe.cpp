@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "startup/text_case.h"
+#include "base/text_case.h"
 
 namespace globulon {
 namespace {

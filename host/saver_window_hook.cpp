@@ -3,8 +3,7 @@
 
 #include <optional>
 
-#include "scene/end_rule.h"
-#include "startup/program_state.h"
+#include "host/end_rule.h"
 
 namespace globulon {
 namespace {
@@ -30,9 +29,11 @@ SaverHookState& SaverHook() {
     return state;
 }
 
-void HookSaverWindow(HWND hwnd) {
+void HookSaverWindow(HWND hwnd, bool useMouseMove, bool& quitRequested) {
     SaverHookState& hook = SaverHook();
     if (hook.PrevWndProc) return;
+    hook.UseMouseMove = useMouseMove;
+    hook.QuitRequested = &quitRequested;
     const LONG_PTR previous =
         SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SaverWindowProc));
     hook.PrevWndProc = reinterpret_cast<WNDPROC>(previous);
@@ -45,6 +46,7 @@ void UnhookSaverWindow(HWND hwnd) {
     if (!hook.PrevWndProc) return;
     SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(hook.PrevWndProc));
     hook.PrevWndProc = nullptr;
+    hook.QuitRequested = nullptr;
 }
 
 void ClearCursorAnchor() {
@@ -62,14 +64,14 @@ LRESULT CALLBACK SaverWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 
     // The window's own handling of the move comes first, whatever the watch decides.
     const LRESULT result = CallPrevious(hwnd, message, wParam, lParam);
-    if (!Program().UseMouseMove) return result;
+    SaverHookState& hook = SaverHook();
+    if (!hook.UseMouseMove || !hook.QuitRequested) return result;
     // The cursor itself is read: the message's coordinates are relative and may be stale.
     const std::optional<ScreenPoint> position = CursorPosition();
     if (!position) return result;
-    SaverHookState& hook = SaverHook();
     if (JudgeCursorMove(hook.HasCursorAnchor, hook.CursorAnchor, *position) ==
         CursorMove::RealMove) {
-        ApplyEndRule();
+        ApplyEndRule(*hook.QuitRequested);
     }
     return result;
 }

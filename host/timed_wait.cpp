@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "host/message_pump.h"
-#include "startup/program_state.h"
 
 namespace globulon {
 namespace {
@@ -25,11 +24,10 @@ double MonotonicSeconds() {
 
 }  // namespace
 
-void WaitSeconds(float seconds) {
+void WaitSeconds(float seconds, bool& quitRequested) {
     const double end = MonotonicSeconds() + seconds;
     for (;;) {
-        // A WM_QUIT (the session ends, another program asks) ends the running loop as well.
-        if (!PumpMessages()) Program().QuitRequested = true;
+        if (!PumpMessages()) quitRequested = true;
         const double remaining = end - MonotonicSeconds();
         if (remaining <= 0) return;
         // Sleep until a message arrives or the time is up, instead of spinning on the queue.

@@ -9,16 +9,14 @@
 #include "scene/graphics_layer.h"
 #include "scene/random_source.h"
 #include "scene/sphere_model.h"
-#include "startup/program_state.h"
 
 namespace globulon {
 namespace {
 
 // A rest has ended: the layered trace of the shrinking sphere goes, the background comes back.
-void ClearPicture(HWND hWnd, HDC hDC) {
-    const ProgramState& program = Program();
-    if (program.RunMode == ModePreview) {
-        if (program.Scene.UseBlackScreen) {
+void ClearPicture(const SphereScene& scene, FrameTarget target, HWND hWnd, HDC hDC) {
+    if (target == FrameTarget::PreviewWindow) {
+        if (scene.UseBlackScreen) {
             RECT client = {0, 0, 0, 0};
             GetClientRect(hWnd, &client);
             GfxFillRect(hDC, GfxBrush(), client);
@@ -33,9 +31,8 @@ void ClearPicture(HWND hWnd, HDC hDC) {
 
 }  // namespace
 
-void DrawFrame(HWND hWnd, HDC hDC) {
-    SphereScene& scene = Program().Scene;
-    if (ApplyRadiusRule(scene, ClockSeconds())) ClearPicture(hWnd, hDC);
+void DrawFrame(SphereScene& scene, FrameTarget target, HWND hWnd, HDC hDC) {
+    if (ApplyRadiusRule(scene, ClockSeconds())) ClearPicture(scene, target, hWnd, hDC);
 
     // The black disc wipes everything inside it, the previous frame's chords included.
     const PixelBox disc = DiscBox(scene);
@@ -55,8 +52,7 @@ void DrawFrame(HWND hWnd, HDC hDC) {
     }
 }
 
-void ChangeColorWhenDue(HDC hDC, float& lastColorChange, double interval) {
-    SphereScene& scene = Program().Scene;
+void ChangeColorWhenDue(SphereScene& scene, HDC hDC, float& lastColorChange, double interval) {
     const float now = ClockSeconds();
     if (!ColorChangeDue(scene, lastColorChange, interval, now)) return;
     scene.PenColor = PickColor(UniformRandom);
@@ -64,18 +60,16 @@ void ChangeColorWhenDue(HDC hDC, float& lastColorChange, double interval) {
     lastColorChange = now;
 }
 
-HDC RunFullScreenFrames(HWND saverWindow) {
-    ProgramState& program = Program();
-    SphereScene& scene = program.Scene;
+HDC RunFullScreenFrames(SphereScene& scene, HWND saverWindow, bool& quitRequested) {
     HDC hDC = GfxOpen(saverWindow, 0, scene.PenColor, 1);
     float lastColorChange = 0;
     do {
         BuildRim(scene);
-        DrawFrame(saverWindow, hDC);
-        ChangeColorWhenDue(hDC, lastColorChange, FullScreenColorIntervalFor(scene));
+        DrawFrame(scene, FrameTarget::SaverWindow, saverWindow, hDC);
+        ChangeColorWhenDue(scene, hDC, lastColorChange, FullScreenColorIntervalFor(scene));
         // Input is handled during the wait and may ask the loop to end.
-        WaitSeconds(FrameWaitSeconds);
-    } while (!program.QuitRequested);
+        WaitSeconds(FrameWaitSeconds, quitRequested);
+    } while (!quitRequested);
     return hDC;
 }
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "startup/setting_texts.h"
+#include "base/setting_texts.h"
 
 namespace globulon {
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "startup/rounding.h"
+#include "base/rounding.h"
 
 namespace globulon {
 namespace {

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "startup/setting_texts.h"
+#include "base/setting_texts.h"
 
 namespace globulon {
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Measures what the running saver costs: the CPU time of the program's own process per second of
 # wall time, for "/S" full screen at 1920x1080 and for "/P" in the stand-in host dialog, plus the
-# time of one frame (scene_benchmark). Run after scripts/test.sh or scripts/run.sh has built.
+# time of one frame (run_benchmark). Run after scripts/test.sh or scripts/run.sh has built.
 #   scripts/benchmark.sh [seconds]      (default 20 per measurement)
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
@@ -10,7 +10,7 @@ cd "$GLOBULON_ROOT"
 seconds=${1:-20}
 install_packages
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target globulon preview_host scene_benchmark >/dev/null
+cmake --build --preset win64 --target globulon preview_host run_benchmark >/dev/null
 make_wine_prefix
 start_display 1920x1080x24
 start_wineserver
@@ -52,4 +52,4 @@ measure "$saver" "/P globulon.scr process"
 kill "$saver" "$PREVIEW_HOST_PID" 2>/dev/null || true
 
 log "one frame"
-wine build/win64/tests/scene/scene_benchmark.exe
+wine build/win64/tests/app/run_benchmark.exe

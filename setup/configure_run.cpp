@@ -4,27 +4,31 @@
 #include "about/sys_menu.h"
 #include "host/message_pump.h"
 #include "setup/setup_form.h"
-#include "startup/program_state.h"
 
 namespace globulon {
 
-void RunConfigure(HWND ownerWindow) {
+void RunConfigure(HWND ownerWindow, const FormContext& context) {
     // The window that asked for the settings (the display-settings dialog) takes no input while
     // the dialog is open.
     if (ownerWindow) EnableWindow(ownerWindow, FALSE);
 
-    SetupForm fsetup;
+    // Without a flag of the caller's, the run keeps its own: closing the dialog must end it.
+    bool ownFlag = false;
+    FormContext dialogContext = context;
+    if (!dialogContext.QuitRequested) dialogContext.QuitRequested = &ownFlag;
+    const bool& quitRequested = *dialogContext.QuitRequested;
+
+    SetupForm fsetup(dialogContext);
     if (fsetup.Load()) {
-        HookSysMenu(fsetup.Hwnd());
+        HookSysMenu(fsetup.Hwnd(), dialogContext);
         fsetup.Show();
-        ProgramState& program = Program();
         // Sleeps between messages instead of polling: the dialog costs no processor time while
         // the user thinks.
         // A dialog destroyed from outside (its hidden owner closed by "End task") ends the run
         // as a close request does.
-        while (!program.QuitRequested && fsetup.IsLoaded()) {
+        while (!quitRequested && fsetup.IsLoaded()) {
             if (!PumpMessages()) break;
-            if (!program.QuitRequested && fsetup.IsLoaded()) WaitForMessage();
+            if (!quitRequested && fsetup.IsLoaded()) WaitForMessage();
         }
     }
 

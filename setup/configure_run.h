@@ -3,9 +3,12 @@
 
 #include <windows.h>
 
+#include "host/form_context.h"
+
 namespace globulon {
 
 // ownerWindow (may be null) is disabled while the dialog is open and brought back afterwards.
-void RunConfigure(HWND ownerWindow);
+// The dialog and its About box get context; the run ends when its end flag is set.
+void RunConfigure(HWND ownerWindow, const FormContext& context);
 
 }  // namespace globulon

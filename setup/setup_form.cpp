@@ -7,10 +7,9 @@
 
 #include "about/hand_cursor.h"
 #include "about/sys_menu.h"
+#include "base/rounding.h"
+#include "base/settings_store.h"
 #include "setup/color_dialog.h"
-#include "startup/program_state.h"
-#include "startup/rounding.h"
-#include "startup/settings_store.h"
 
 namespace globulon {
 namespace {
@@ -103,8 +102,10 @@ SettingWriter ProgramSettingWriter() {
     return [](std::wstring_view key, std::wstring_view value) { SaveProgramSetting(key, value); };
 }
 
-SetupForm::SetupForm(SettingReader readSetting, SettingWriter saveSetting)
-    : saveSetting_(std::move(saveSetting)), logic_(std::move(readSetting)) {}
+SetupForm::SetupForm(FormContext context, SettingReader readSetting, SettingWriter saveSetting)
+    : context_(std::move(context)),
+      saveSetting_(std::move(saveSetting)),
+      logic_(std::move(readSetting)) {}
 
 SetupForm::~SetupForm() {
     Unload();
@@ -115,12 +116,9 @@ bool SetupForm::Load() {
     // An owned window stays out of the task bar; the owner itself is never shown.
     hiddenOwner_ = MakeHiddenOwner();
     font_ = MakeDialogFont();
-    const SphereScene& scene = Program().Scene;
-    const std::wstring title =
-        Program().AppTitle.empty() ? std::wstring(ApplicationTitle) : Program().AppTitle;
-    if (!CreateForm(title, FormStyle, FormExStyle,
-                    TwipsToPixels(SetupClientWidthTwips, scene.TwipsPerPixelX),
-                    TwipsToPixels(SetupClientHeightTwips, scene.TwipsPerPixelY), hiddenOwner_)) {
+    if (!CreateForm(context_.AppTitle, FormStyle, FormExStyle,
+                    TwipsToPixels(SetupClientWidthTwips, context_.TwipsPerPixelX),
+                    TwipsToPixels(SetupClientHeightTwips, context_.TwipsPerPixelY), hiddenOwner_)) {
         Unload();
         return false;
     }
@@ -185,13 +183,12 @@ void SetupForm::CenterOnScreen() {
 }
 
 void SetupForm::CreateControls() {
-    const SphereScene& scene = Program().Scene;
     // Made in tab order: new children go to the bottom of the stacking order, which is the
     // order the dialog keys walk.
     for (const SetupControlLayout& control : SetupLayout) {
         const ControlClass cls = ClassOf(control);
         const PixelRect at =
-            SetupControlPixels(control, scene.TwipsPerPixelX, scene.TwipsPerPixelY);
+            SetupControlPixels(control, context_.TwipsPerPixelX, context_.TwipsPerPixelY);
         const int height =
             control.Kind == ControlKind::DropDownList ? at.Height + DropDownPixels : at.Height;
         // A label grows to its text: the dialog face of some systems is wider than the one the
@@ -281,16 +278,16 @@ void SetupForm::MirrorControls() {
 void SetupForm::Form_QueryUnload() {
     // Only the user or the system closes the window this way; the program itself unloads it
     // with DestroyForm. Nothing is saved, and the run unloads the window when it sees the flag.
-    Program().QuitRequested = true;
+    context_.RequestQuit();
 }
 
 void SetupForm::cmdOK_Click() {
     for (const SettingWrite& write : logic_.cmdOK_Click()) saveSetting_(write.Key, write.Value);
-    Program().QuitRequested = true;
+    context_.RequestQuit();
 }
 
 void SetupForm::cmdCancel_Click() {
-    Program().QuitRequested = true;
+    context_.RequestQuit();
 }
 
 void SetupForm::lblColor_Click() {

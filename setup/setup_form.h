@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "host/form_context.h"
 #include "host/form_window.h"
 #include "setup/setup_layout.h"
 #include "setup/setup_logic.h"
@@ -23,8 +24,9 @@ SettingWriter ProgramSettingWriter();
 
 class SetupForm : public FormWindow {
   public:
-    SetupForm(SettingReader readSetting = ProgramSettingReader(),
-              SettingWriter saveSetting = ProgramSettingWriter());
+    // context: the caption, the screen's scale and the end flag that OK, Cancel and closing set.
+    explicit SetupForm(FormContext context, SettingReader readSetting = ProgramSettingReader(),
+                       SettingWriter saveSetting = ProgramSettingWriter());
     ~SetupForm() override;
 
     // "Load": makes the hidden window and its controls and loads the settings into them (the
@@ -67,6 +69,7 @@ class SetupForm : public FormWindow {
     void ShowDefaultButton(HWND focus);
     HWND ListControl(ColorList list) const;
 
+    FormContext context_;
     SettingWriter saveSetting_;
     SetupLogic logic_;
     SetupControls shown_;         // what the controls showed after the last MirrorControls

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "startup/twips.h"
+#include "base/twips.h"
 
 namespace globulon {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <utility>
 
+#include "base/leading_number.h"
+#include "base/rounding.h"
 #include "setup/split_color.h"
-#include "startup/leading_number.h"
-#include "startup/rounding.h"
 
 namespace globulon {
 namespace {

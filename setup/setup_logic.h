@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "startup/setting_texts.h"
+#include "base/setting_texts.h"
 
 namespace globulon {
 

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "startup/setting_texts.h"
+#include "base/setting_texts.h"
 
 namespace globulon {
 

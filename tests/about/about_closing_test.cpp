@@ -164,7 +164,7 @@ TEST(ShowSaverAbout, OpensATopMostModalBoxWithTheIconThatClosesAfterTenSeconds) 
         shown = box.Picture().Icon;
         SendMessageW(GetDlgItem(open, IDOK), BM_CLICK, 0, 0);
     });
-    ShowSaverAbout(true, 101, L"");
+    ShowSaverAbout(FormContext(), true, 101, L"");
     EXPECT_TRUE(look.Ran());
     EXPECT_TRUE(seen);
     EXPECT_TRUE(visible);

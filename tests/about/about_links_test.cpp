@@ -7,7 +7,6 @@
 
 #include "about/about_box.h"
 #include "about/author_texts.h"
-#include "startup/program_state.h"
 #include "tests/about/about_test_support.h"
 
 namespace globulon {
@@ -23,7 +22,10 @@ struct OpenedLink {
 class AboutLinks : public ::testing::Test {
   protected:
     void SetUp() override {
-        Program().QuitRequested = false;
+        quit_ = false;
+        FormContext context;
+        context.QuitRequested = &quit_;
+        box.SetContext(context);
         box.SetLinkOpener([this](HWND owner, const std::wstring& target) {
             opened.push_back({owner, target});
             return std::wstring(L"File not found.");
@@ -33,8 +35,10 @@ class AboutLinks : public ::testing::Test {
     }
     void TearDown() override {
         box.Unload();
-        Program().QuitRequested = false;
+        quit_ = false;
     }
+    bool quit_ = false;  // the running loop's end flag, which a chosen link sets
+
     static void MoveOver(HWND hwnd) { SendMessageW(hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2)); }
     // Asks the label for its pointer as the system does; true when it chose one itself.
     static bool SetsOwnCursor(HWND hwnd) {
@@ -102,7 +106,7 @@ TEST_F(AboutLinks, LeftClickOnMailOpensMailtoAndEndsTheProgram) {
     EXPECT_EQ(opened[0].Target, std::wstring(L"mailto:") + AuthorEmail);
     EXPECT_FALSE(box.Loaded());
     EXPECT_EQ(box.Hwnd(), nullptr);
-    EXPECT_TRUE(Program().QuitRequested);
+    EXPECT_TRUE(quit_);
 }
 
 TEST_F(AboutLinks, RightClickOpensTheLinkToo) {
@@ -111,20 +115,20 @@ TEST_F(AboutLinks, RightClickOpensTheLinkToo) {
     // The shell gets the site with its final "/".
     EXPECT_EQ(opened[0].Target, WebSiteAddress);
     EXPECT_FALSE(box.Loaded());
-    EXPECT_TRUE(Program().QuitRequested);
+    EXPECT_TRUE(quit_);
 }
 
 TEST_F(AboutLinks, MiddleClickWithShiftOpensTheLinkToo) {
     SendMessageW(box.WebLabel(), WM_MBUTTONDOWN, MK_MBUTTON | MK_SHIFT, MAKELPARAM(2, 2));
     ASSERT_EQ(opened.size(), 1u);
-    EXPECT_TRUE(Program().QuitRequested);
+    EXPECT_TRUE(quit_);
 }
 
 TEST_F(AboutLinks, ClickOnTheTextOpensNothing) {
     SendMessageW(box.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 30));
     EXPECT_TRUE(opened.empty());
     EXPECT_TRUE(box.Loaded());
-    EXPECT_FALSE(Program().QuitRequested);
+    EXPECT_FALSE(quit_);
 }
 
 }  // namespace

@@ -97,7 +97,7 @@ class SysMenuHook : public SysMenuEntry {};
 
 TEST_F(SysMenuHook, InstallsAndRemovesTheProcedureInPairs) {
     const LONG_PTR own = GetWindowLongPtrW(form.Hwnd(), GWLP_WNDPROC);
-    HookSysMenu(form.Hwnd());
+    HookSysMenu(form.Hwnd(), FormContext());
     EXPECT_EQ(GetWindowLongPtrW(form.Hwnd(), GWLP_WNDPROC),
               reinterpret_cast<LONG_PTR>(&SysMenuProc));
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(SysMenu().PrevDialogProc), own);
@@ -108,7 +108,7 @@ TEST_F(SysMenuHook, InstallsAndRemovesTheProcedureInPairs) {
 
 TEST_F(SysMenuHook, UnhookingTwiceIsHarmless) {
     const LONG_PTR own = GetWindowLongPtrW(form.Hwnd(), GWLP_WNDPROC);
-    HookSysMenu(form.Hwnd());
+    HookSysMenu(form.Hwnd(), FormContext());
     UnhookSysMenu(form.Hwnd());
     UnhookSysMenu(form.Hwnd());
     EXPECT_EQ(GetWindowLongPtrW(form.Hwnd(), GWLP_WNDPROC), own);
@@ -118,21 +118,21 @@ TEST_F(SysMenuHook, UnhookingTwiceIsHarmless) {
 
 TEST_F(SysMenuHook, HookingTwiceDoesNotChainTheProcedureToItself) {
     const LONG_PTR own = GetWindowLongPtrW(form.Hwnd(), GWLP_WNDPROC);
-    HookSysMenu(form.Hwnd());
-    HookSysMenu(form.Hwnd());
+    HookSysMenu(form.Hwnd(), FormContext());
+    HookSysMenu(form.Hwnd(), FormContext());
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(SysMenu().PrevDialogProc), own);
     SendMessageW(form.Hwnd(), WM_USER + 1, 0, 0);  // would recurse without end otherwise
     EXPECT_TRUE(form.SawMessage(WM_USER + 1));
 }
 
 TEST_F(SysMenuHook, OtherMessagesReachTheWindowsOwnProcedure) {
-    HookSysMenu(form.Hwnd());
+    HookSysMenu(form.Hwnd(), FormContext());
     SendMessageW(form.Hwnd(), WM_USER + 5, 0, 0);
     EXPECT_TRUE(form.SawMessage(WM_USER + 5));
 }
 
 TEST_F(SysMenuHook, SystemCommandsGoToTheDefaultHandling) {
-    HookSysMenu(form.Hwnd());
+    HookSysMenu(form.Hwnd(), FormContext());
     SendMessageW(form.Hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     EXPECT_TRUE(IsIconic(form.Hwnd()));
     SendMessageW(form.Hwnd(), WM_SYSCOMMAND, SC_RESTORE, 0);
@@ -146,7 +146,7 @@ TEST_F(SysMenuHook, SystemCommandsGoToTheDefaultHandling) {
 
 TEST_F(SysMenuHook, AboutCommandRestoresAMinimisedDialogAndOpensTheBox) {
     AddSysMenuItem(form.Hwnd(), AboutCommandId, L"About...", true);
-    HookSysMenu(form.Hwnd());
+    HookSysMenu(form.Hwnd(), FormContext());
     ShowWindow(form.Hwnd(), SW_MINIMIZE);
     ASSERT_TRUE(IsIconic(form.Hwnd()));
     const auto formIcon = reinterpret_cast<HICON>(GetClassLongPtrW(form.Hwnd(), GCLP_HICON));
@@ -182,7 +182,7 @@ TEST_F(SysMenuHook, AboutCommandRestoresAMinimisedDialogAndOpensTheBox) {
 }
 
 TEST_F(SysMenuHook, OnlyTheExactCommandOpensTheBox) {
-    HookSysMenu(form.Hwnd());
+    HookSysMenu(form.Hwnd(), FormContext());
     bool boxSeen = false;
     DelayedAction look(100, [&] {
         if (HWND box = testing::FindAboutWindow()) {
@@ -196,12 +196,12 @@ TEST_F(SysMenuHook, OnlyTheExactCommandOpensTheBox) {
 }
 
 TEST_F(SysMenuHook, ADestroyedHookedWindowFreesTheHookForTheNextOne) {
-    HookSysMenu(form.Hwnd());
+    HookSysMenu(form.Hwnd(), FormContext());
     form.DestroyForm();
     EXPECT_EQ(SysMenu().PrevDialogProc, nullptr);
     RecordingForm next;
     ASSERT_TRUE(next.CreateForm(L"Globulon Menu Next", WS_OVERLAPPEDWINDOW, 0, 100, 100));
-    HookSysMenu(next.Hwnd());
+    HookSysMenu(next.Hwnd(), FormContext());
     SendMessageW(next.Hwnd(), WM_USER + 2, 0, 0);
     EXPECT_TRUE(next.SawMessage(WM_USER + 2));
     UnhookSysMenu(next.Hwnd());

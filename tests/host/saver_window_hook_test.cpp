@@ -7,8 +7,6 @@
 
 #include <vector>
 
-#include "startup/program_state.h"
-
 namespace globulon {
 namespace {
 
@@ -47,8 +45,8 @@ class SaverWindowHookTest : public ::testing::Test {
   protected:
     void SetUp() override {
         SaverHook() = SaverHookState{};
-        Program().QuitRequested = false;
-        Program().UseMouseMove = false;
+        quit_ = false;
+        useMouseMove_ = false;
         ownProcedureSaw.clear();
         defaultProcedureSaw.clear();
         WNDCLASSW wc = {};
@@ -67,9 +65,13 @@ class SaverWindowHookTest : public ::testing::Test {
         UnhookSaverWindow(hwnd_);
         if (cbt_) UnhookWindowsHookEx(cbt_);
         if (hwnd_) DestroyWindow(hwnd_);
-        Program().QuitRequested = false;
-        Program().UseMouseMove = false;
+        quit_ = false;
+        useMouseMove_ = false;
     }
+
+    // The run's mouse setting and end flag, handed to the hook.
+    bool useMouseMove_ = false;
+    bool quit_ = false;
 
     LONG_PTR CurrentProc() const { return GetWindowLongPtrW(hwnd_, GWLP_WNDPROC); }
 
@@ -93,14 +95,14 @@ const LONG_PTR kRecordingProc = reinterpret_cast<LONG_PTR>(&RecordingProc);
 // --- installing and removing ----------------------------------------------------------------
 
 TEST_F(SaverWindowHookTest, HookAndUnhookComeInPairs) {
-    HookSaverWindow(hwnd_);
+    HookSaverWindow(hwnd_, useMouseMove_, quit_);
     EXPECT_EQ(CurrentProc(), kSaverProc);
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(SaverHook().PrevWndProc), kRecordingProc);
     UnhookSaverWindow(hwnd_);
     EXPECT_EQ(CurrentProc(), kRecordingProc);
     EXPECT_EQ(SaverHook().PrevWndProc, nullptr);
     // A second run installs again.
-    HookSaverWindow(hwnd_);
+    HookSaverWindow(hwnd_, useMouseMove_, quit_);
     EXPECT_EQ(CurrentProc(), kSaverProc);
     UnhookSaverWindow(hwnd_);
     EXPECT_EQ(CurrentProc(), kRecordingProc);
@@ -109,7 +111,7 @@ TEST_F(SaverWindowHookTest, HookAndUnhookComeInPairs) {
 TEST_F(SaverWindowHookTest, UnhookWithoutHookOrTwiceIsHarmless) {
     UnhookSaverWindow(hwnd_);
     EXPECT_EQ(CurrentProc(), kRecordingProc);
-    HookSaverWindow(hwnd_);
+    HookSaverWindow(hwnd_, useMouseMove_, quit_);
     UnhookSaverWindow(hwnd_);
     UnhookSaverWindow(hwnd_);
     EXPECT_EQ(CurrentProc(), kRecordingProc);
@@ -117,8 +119,8 @@ TEST_F(SaverWindowHookTest, UnhookWithoutHookOrTwiceIsHarmless) {
 }
 
 TEST_F(SaverWindowHookTest, HookingTwiceDoesNotChainTheProcedureToItself) {
-    HookSaverWindow(hwnd_);
-    HookSaverWindow(hwnd_);
+    HookSaverWindow(hwnd_, useMouseMove_, quit_);
+    HookSaverWindow(hwnd_, useMouseMove_, quit_);
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(SaverHook().PrevWndProc), kRecordingProc);
     // Would recurse without end if the procedure had recorded itself.
     EXPECT_EQ(SendMessageW(hwnd_, kOtherMessage, 0, 0), kOtherAnswer);
@@ -129,14 +131,14 @@ TEST_F(SaverWindowHookTest, HookingTwiceDoesNotChainTheProcedureToItself) {
 // --- system commands ------------------------------------------------------------------------
 
 TEST_F(SaverWindowHookTest, ScreenSaveCommandIsSwallowed) {
-    HookSaverWindow(hwnd_);
+    HookSaverWindow(hwnd_, useMouseMove_, quit_);
     EXPECT_EQ(SendMessageW(hwnd_, WM_SYSCOMMAND, 61760, 0), 0);
     EXPECT_TRUE(ownProcedureSaw.empty());
     EXPECT_TRUE(defaultProcedureSaw.empty());
 }
 
 TEST_F(SaverWindowHookTest, OtherSystemCommandsGoToTheDefaultProcedureOnly) {
-    HookSaverWindow(hwnd_);
+    HookSaverWindow(hwnd_, useMouseMove_, quit_);
     // Same command number with the low bits set: not the screen-saver start.
     SendMessageW(hwnd_, WM_SYSCOMMAND, 61761, 0);
     SendMessageW(hwnd_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
@@ -147,7 +149,7 @@ TEST_F(SaverWindowHookTest, OtherSystemCommandsGoToTheDefaultProcedureOnly) {
 }
 
 TEST_F(SaverWindowHookTest, OtherMessagesReachTheWindowsOwnProcedure) {
-    HookSaverWindow(hwnd_);
+    HookSaverWindow(hwnd_, useMouseMove_, quit_);
     EXPECT_EQ(SendMessageW(hwnd_, kOtherMessage, 9, 0), kOtherAnswer);
     ASSERT_EQ(ownProcedureSaw.size(), 1u);
     EXPECT_EQ(ownProcedureSaw[0].message, kOtherMessage);
@@ -157,91 +159,91 @@ TEST_F(SaverWindowHookTest, OtherMessagesReachTheWindowsOwnProcedure) {
 // --- mouse movement -------------------------------------------------------------------------
 
 TEST_F(SaverWindowHookTest, WithMouseSensitivityOffMovesNeverEndTheSaver) {
-    HookSaverWindow(hwnd_);
+    HookSaverWindow(hwnd_, useMouseMove_, quit_);
     const POINT path[] = {{300, 300}, {600, 500}, {10, 10}, {900, 700}};
     for (const POINT& p : path) EXPECT_EQ(MoveMouseTo(p.x, p.y), kMouseMoveAnswer);
-    EXPECT_FALSE(Program().QuitRequested);
+    EXPECT_FALSE(quit_);
     EXPECT_EQ(ownProcedureSaw.size(), 4u);
 }
 
 TEST_F(SaverWindowHookTest, FirstMoveOnlyTakesTheReference) {
-    Program().UseMouseMove = true;
-    HookSaverWindow(hwnd_);
+    useMouseMove_ = true;
+    HookSaverWindow(hwnd_, useMouseMove_, quit_);
     EXPECT_EQ(MoveMouseTo(300, 300), kMouseMoveAnswer);
-    EXPECT_FALSE(Program().QuitRequested);
+    EXPECT_FALSE(quit_);
     EXPECT_TRUE(SaverHook().HasCursorAnchor);
     EXPECT_EQ(SaverHook().CursorAnchor.X, 300);
     EXPECT_EQ(SaverHook().CursorAnchor.Y, 300);
 }
 
 TEST_F(SaverWindowHookTest, TwoPixelsAreIgnoredThreeEndTheSaver) {
-    Program().UseMouseMove = true;
-    HookSaverWindow(hwnd_);
+    useMouseMove_ = true;
+    HookSaverWindow(hwnd_, useMouseMove_, quit_);
     MoveMouseTo(300, 300);
     MoveMouseTo(302, 298);
     MoveMouseTo(298, 302);
-    EXPECT_FALSE(Program().QuitRequested);
+    EXPECT_FALSE(quit_);
     // The window's own handling ran first, and its answer comes back also when the saver ends.
     EXPECT_EQ(MoveMouseTo(300, 303), kMouseMoveAnswer);
-    EXPECT_TRUE(Program().QuitRequested);
+    EXPECT_TRUE(quit_);
     EXPECT_FALSE(SaverHook().HasCursorAnchor);
     EXPECT_EQ(ownProcedureSaw.size(), 4u);
 }
 
 TEST_F(SaverWindowHookTest, OnePixelCreepEndsOnTheThirdMove) {
-    Program().UseMouseMove = true;
-    HookSaverWindow(hwnd_);
+    useMouseMove_ = true;
+    HookSaverWindow(hwnd_, useMouseMove_, quit_);
     MoveMouseTo(400, 400);
     MoveMouseTo(401, 400);
     MoveMouseTo(402, 400);
-    EXPECT_FALSE(Program().QuitRequested);
+    EXPECT_FALSE(quit_);
     MoveMouseTo(403, 400);
-    EXPECT_TRUE(Program().QuitRequested);
+    EXPECT_TRUE(quit_);
 }
 
 TEST_F(SaverWindowHookTest, TheCursorPositionCountsNotTheMessageCoordinates) {
-    Program().UseMouseMove = true;
-    HookSaverWindow(hwnd_);
+    useMouseMove_ = true;
+    HookSaverWindow(hwnd_, useMouseMove_, quit_);
     SetCursorPos(500, 500);
     SendMessageW(hwnd_, WM_MOUSEMOVE, 0, MAKELPARAM(0, 0));
     SendMessageW(hwnd_, WM_MOUSEMOVE, 0, MAKELPARAM(150, 150));
-    EXPECT_FALSE(Program().QuitRequested);
+    EXPECT_FALSE(quit_);
 }
 
 TEST_F(SaverWindowHookTest, ClearedReferenceIsRetakenByTheNextMove) {
-    Program().UseMouseMove = true;
-    HookSaverWindow(hwnd_);
+    useMouseMove_ = true;
+    HookSaverWindow(hwnd_, useMouseMove_, quit_);
     MoveMouseTo(300, 300);
     // The About box opens over the saver; the mouse is moved inside it.
     ClearCursorAnchor();
     MoveMouseTo(700, 600);
-    EXPECT_FALSE(Program().QuitRequested);
+    EXPECT_FALSE(quit_);
     MoveMouseTo(702, 602);
-    EXPECT_FALSE(Program().QuitRequested);
+    EXPECT_FALSE(quit_);
     MoveMouseTo(697, 600);
-    EXPECT_TRUE(Program().QuitRequested);
+    EXPECT_TRUE(quit_);
 }
 
 TEST_F(SaverWindowHookTest, AfterARealMoveTheNextMoveTakesANewReference) {
-    Program().UseMouseMove = true;
-    HookSaverWindow(hwnd_);
+    useMouseMove_ = true;
+    HookSaverWindow(hwnd_, useMouseMove_, quit_);
     MoveMouseTo(300, 300);
     MoveMouseTo(320, 300);
-    ASSERT_TRUE(Program().QuitRequested);
-    Program().QuitRequested = false;
+    ASSERT_TRUE(quit_);
+    quit_ = false;
     MoveMouseTo(600, 600);
-    EXPECT_FALSE(Program().QuitRequested);
+    EXPECT_FALSE(quit_);
     EXPECT_EQ(SaverHook().CursorAnchor.X, 600);
 }
 
 TEST_F(SaverWindowHookTest, EachRunStartsWithoutAReference) {
-    Program().UseMouseMove = true;
-    HookSaverWindow(hwnd_);
+    useMouseMove_ = true;
+    HookSaverWindow(hwnd_, useMouseMove_, quit_);
     MoveMouseTo(300, 300);
     UnhookSaverWindow(hwnd_);
-    HookSaverWindow(hwnd_);
+    HookSaverWindow(hwnd_, useMouseMove_, quit_);
     MoveMouseTo(800, 100);
-    EXPECT_FALSE(Program().QuitRequested);
+    EXPECT_FALSE(quit_);
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <thread>
 #include <vector>
 
-#include "startup/program_state.h"
 #include "tests/support/process_cpu.h"
 
 namespace globulon {
@@ -39,7 +38,7 @@ class TimedWaitTest : public ::testing::Test {
   protected:
     void SetUp() override {
         pingsHandledAt.clear();
-        Program().QuitRequested = false;
+        quit_ = false;
         WNDCLASSW wc = {};
         wc.lpfnWndProc = PingProc;
         wc.hInstance = GetModuleHandleW(nullptr);
@@ -51,15 +50,16 @@ class TimedWaitTest : public ::testing::Test {
     }
     void TearDown() override {
         if (hwnd_) DestroyWindow(hwnd_);
-        Program().QuitRequested = false;
+        quit_ = false;
     }
     HWND hwnd_ = nullptr;
+    bool quit_ = false;  // the running loop's end flag
 };
 
 TEST_F(TimedWaitTest, ZeroSecondsStillPumpsOnce) {
     PostMessageW(hwnd_, kPing, 0, 0);
     const double began = Seconds();
-    WaitSeconds(0);
+    WaitSeconds(0, quit_);
     EXPECT_EQ(pingsHandledAt.size(), 1u);
     EXPECT_LT(Seconds() - began, 0.05);
 }
@@ -67,7 +67,7 @@ TEST_F(TimedWaitTest, ZeroSecondsStillPumpsOnce) {
 TEST_F(TimedWaitTest, ATenthOfASecondLastsAtLeastThatLong) {
     for (int i = 0; i < 5; ++i) {
         const double began = Seconds();
-        WaitSeconds(0.1f);
+        WaitSeconds(0.1f, quit_);
         const double elapsed = Seconds() - began;
         EXPECT_GE(elapsed, 0.1);
         EXPECT_LT(elapsed, 0.5);
@@ -84,7 +84,7 @@ TEST_F(TimedWaitTest, MessagesAreDispatchedAsTheyArriveDuringTheWait) {
             PostMessageW(hwnd_, kPing, 0, 0);
         }
     });
-    WaitSeconds(0.4f);
+    WaitSeconds(0.4f, quit_);
     const double ended = Seconds();
     poster.join();
     ASSERT_EQ(pingsHandledAt.size(), 5u);
@@ -98,7 +98,7 @@ TEST_F(TimedWaitTest, MessagesAreDispatchedAsTheyArriveDuringTheWait) {
 TEST_F(TimedWaitTest, WaitingDoesNotSpin) {
     const double cpuBefore = ProcessCpuSeconds();
     const double began = Seconds();
-    WaitSeconds(1.0f);
+    WaitSeconds(1.0f, quit_);
     const double wall = Seconds() - began;
     const double cpu = ProcessCpuSeconds() - cpuBefore;
     ASSERT_GE(cpuBefore, 0);
@@ -108,8 +108,8 @@ TEST_F(TimedWaitTest, WaitingDoesNotSpin) {
 
 TEST_F(TimedWaitTest, AQuitMessageEndsTheRunningLoop) {
     PostQuitMessage(0);
-    WaitSeconds(0);
-    EXPECT_TRUE(Program().QuitRequested);
+    WaitSeconds(0, quit_);
+    EXPECT_TRUE(quit_);
 }
 
 }  // namespace

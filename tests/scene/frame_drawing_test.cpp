@@ -6,13 +6,15 @@
 #include "host/clock.h"
 #include "scene/frame_loop.h"
 #include "scene/graphics_layer.h"
-#include "startup/program_state.h"
 #include "tests/scene/scene_window.h"
 #include "tests/scene/test_canvas.h"
 #include "tests/scene/test_scene.h"
 
 namespace globulon {
 namespace {
+
+using testing::ActiveRun;
+using testing::TestRun;
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
@@ -24,19 +26,19 @@ constexpr int kHeight = 160;
 class FrameDrawingTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        SphereScene& scene = testing::ResetTestScene(ModeSaver, kPen);
+        SphereScene& scene = testing::ResetTestScene(kPen);
         testing::CentreFullScreenScene(scene, kWidth, kHeight);
         scene.Radius = 580;  // the frame grows it by 20 to 600 twips: 40 pixels
         GfxSelectObjects(canvas_.Dc(), 0, kPen, 1);
     }
     void TearDown() override {
         GfxRestoreObjects(canvas_.Dc());
-        Program() = ProgramState();
+        ActiveRun() = TestRun();
     }
 
     // Puts the sphere into its rest, which has run for longer than three seconds.
     static void RestOver() {
-        SphereScene& scene = Program().Scene;
+        SphereScene& scene = ActiveRun().Scene;
         scene.Radius = 20;
         scene.Speed = 20;
         scene.Pausing = true;
@@ -48,9 +50,9 @@ class FrameDrawingTest : public ::testing::Test {
 };
 
 TEST_F(FrameDrawingTest, DiscIsOutlinedInThePenColourAroundTheCentre) {
-    SphereScene& scene = Program().Scene;
+    SphereScene& scene = ActiveRun().Scene;
     BuildRim(scene);
-    DrawFrame(window_.Hwnd(), canvas_.Dc());
+    DrawFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), canvas_.Dc());
     EXPECT_EQ(scene.Radius, 600);
     const PixelBox box = DiscBox(scene);
     ASSERT_EQ(box.Left, 60);
@@ -84,21 +86,21 @@ TEST_F(FrameDrawingTest, DiscIsOutlinedInThePenColourAroundTheCentre) {
 }
 
 TEST_F(FrameDrawingTest, GrowingFrameCoversEveryEarlierOne) {
-    SphereScene& scene = Program().Scene;
+    SphereScene& scene = ActiveRun().Scene;
     for (int frame = 0; frame < 5; ++frame) {
         BuildRim(scene);
-        DrawFrame(window_.Hwnd(), canvas_.Dc());
+        DrawFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), canvas_.Dc());
     }
     // The same last frame drawn alone on a blank picture looks exactly the same: the growing
     // disc wiped all that the turning chords drew before.
     BuildRim(scene);
     const SphereScene beforeLast = scene;
-    DrawFrame(window_.Hwnd(), canvas_.Dc());
+    DrawFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), canvas_.Dc());
     TestCanvas alone(kWidth, kHeight);
     GfxRestoreObjects(canvas_.Dc());
     GfxSelectObjects(alone.Dc(), 0, kPen, 1);
     scene = beforeLast;
-    DrawFrame(window_.Hwnd(), alone.Dc());
+    DrawFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), alone.Dc());
     GfxRestoreObjects(alone.Dc());
     GfxSelectObjects(canvas_.Dc(), 0, kPen, 1);
     int differing = 0;
@@ -109,36 +111,35 @@ TEST_F(FrameDrawingTest, GrowingFrameCoversEveryEarlierOne) {
 }
 
 TEST_F(FrameDrawingTest, FullScreenAsksTheWindowToRepaintWhenTheRestEnds) {
-    BuildRim(Program().Scene);
-    DrawFrame(window_.Hwnd(), canvas_.Dc());
+    BuildRim(ActiveRun().Scene);
+    DrawFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), canvas_.Dc());
     EXPECT_EQ(window_.PaintRequests(), 0);
     RestOver();
-    DrawFrame(window_.Hwnd(), canvas_.Dc());
+    DrawFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), canvas_.Dc());
     EXPECT_EQ(window_.PaintRequests(), 1);
     EXPECT_EQ(window_.LastPaintWParam(), reinterpret_cast<WPARAM>(canvas_.Dc()));
-    EXPECT_FALSE(Program().Scene.Pausing);
-    EXPECT_EQ(Program().Scene.Radius, 40);
+    EXPECT_FALSE(ActiveRun().Scene.Pausing);
+    EXPECT_EQ(ActiveRun().Scene.Radius, 40);
 }
 
 TEST_F(FrameDrawingTest, RestingFramesDoNotClear) {
-    SphereScene& scene = Program().Scene;
+    SphereScene& scene = ActiveRun().Scene;
     scene.Radius = 20;
     scene.Speed = 20;
     scene.Pausing = true;
     scene.PauseStart = ClockSeconds();
     BuildRim(scene);
-    DrawFrame(window_.Hwnd(), canvas_.Dc());
+    DrawFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), canvas_.Dc());
     EXPECT_EQ(window_.PaintRequests(), 0);
     EXPECT_TRUE(scene.Pausing);
     EXPECT_EQ(canvas_.At(0, 0), kWhite);
 }
 
 TEST_F(FrameDrawingTest, BlackPreviewIsFilledBlackWhenTheRestEnds) {
-    Program().RunMode = ModePreview;
-    Program().Scene.UseBlackScreen = true;
+    ActiveRun().Scene.UseBlackScreen = true;
     RestOver();
-    BuildRim(Program().Scene);
-    DrawFrame(window_.Hwnd(), canvas_.Dc());
+    BuildRim(ActiveRun().Scene);
+    DrawFrame(ActiveRun().Scene, FrameTarget::PreviewWindow, window_.Hwnd(), canvas_.Dc());
     EXPECT_EQ(window_.PaintRequests(), 0);
     // The whole client area is black, then the small new disc is drawn on it.
     EXPECT_EQ(canvas_.Count(kWhite), 0);
@@ -149,7 +150,7 @@ TEST_F(FrameDrawingTest, BlackPreviewIsFilledBlackWhenTheRestEnds) {
 
 TEST_F(FrameDrawingTest, FrameWithoutRimDrawsTheDiscAlone) {
     // No rim built yet: the disc, and no chords from an empty table.
-    DrawFrame(window_.Hwnd(), canvas_.Dc());
+    DrawFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), canvas_.Dc());
     EXPECT_EQ(canvas_.At(60, 80), kPen);
     EXPECT_EQ(canvas_.At(100, 80), kBlack);
 }

@@ -7,7 +7,6 @@
 #include "scene/graphics_layer.h"
 #include "scene/random_source.h"
 #include "scene/sphere_model.h"
-#include "startup/program_state.h"
 #include "tests/scene/scene_window.h"
 #include "tests/scene/test_canvas.h"
 #include "tests/scene/test_scene.h"
@@ -15,10 +14,13 @@
 namespace globulon {
 namespace {
 
+using testing::ActiveRun;
+using testing::TestRun;
+
 constexpr int kFrames = 100000;
 
 TEST(GdiSoak, HundredThousandFramesHoldNoMoreObjectsThanTheFirst) {
-    SphereScene& scene = testing::ResetTestScene(ModeSaver);
+    SphereScene& scene = testing::ResetTestScene();
     testing::CentreFullScreenScene(scene, 320, 240);
 
     TestCanvas canvas(320, 240);
@@ -32,7 +34,7 @@ TEST(GdiSoak, HundredThousandFramesHoldNoMoreObjectsThanTheFirst) {
     int leakedPens = 0;
     for (int frame = 0; frame < kFrames; ++frame) {
         BuildRim(scene);
-        DrawFrame(window.Hwnd(), canvas.Dc());
+        DrawFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window.Hwnd(), canvas.Dc());
         const HPEN previousPen = GraphicsLayer().hPen;
         GfxSetPen(canvas.Dc(), PickColor(UniformRandom), 1);
         // A deleted handle's value may be handed out again at once; any other must be gone.
@@ -48,7 +50,7 @@ TEST(GdiSoak, HundredThousandFramesHoldNoMoreObjectsThanTheFirst) {
     EXPECT_EQ(GetObjectType(brush), 0u);
     EXPECT_EQ(GetCurrentObject(canvas.Dc(), OBJ_PEN), originalPen);
     EXPECT_EQ(GetCurrentObject(canvas.Dc(), OBJ_BRUSH), originalBrush);
-    Program() = ProgramState();
+    ActiveRun() = TestRun();
 }
 
 }  // namespace

@@ -1,22 +1,31 @@
-// The scene as the frame tests and the benchmark start it: a fresh program state, pi, thirteen
-// rim steps and 15 twips per pixel, as on the usual screens.
+// The scene as the frame tests and the benchmark start it: a fresh scene and end flag, pi,
+// thirteen rim steps and 15 twips per pixel, as on the usual screens.
 #pragma once
 
 #include <cmath>
 
 #include "scene/graphics_layer.h"
 #include "scene/sphere_model.h"
-#include "startup/program_state.h"
 
 namespace globulon::testing {
 
-// Resets the program state and the drawing layer, then sets up the scene for mode with the
-// given pen colour (black unless given); the scene, for further settings.
-inline SphereScene& ResetTestScene(RunModes mode, ColorValue penColor = 0) {
-    Program() = ProgramState();
+// What a run hands the frame loops: the scene and the end flag. One per test process, so that
+// timer callbacks reach it too.
+struct TestRun {
+    SphereScene Scene;
+    bool QuitRequested = false;
+};
+inline TestRun& ActiveRun() {
+    static TestRun run;
+    return run;
+}
+
+// Resets the run and the drawing layer, then sets up the scene with the given pen colour (black
+// unless given); the scene, for further settings.
+inline SphereScene& ResetTestScene(ColorValue penColor = 0) {
+    ActiveRun() = TestRun();
     ResetGraphicsLayer();
-    Program().RunMode = mode;
-    SphereScene& scene = Program().Scene;
+    SphereScene& scene = ActiveRun().Scene;
     scene.Pi = 4.0 * std::atan(1.0);
     scene.RimMax = 13;
     scene.TwipsPerPixelX = 15;

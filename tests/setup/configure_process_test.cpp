@@ -6,8 +6,8 @@
 
 #include <string>
 
+#include "base/program_texts.h"
 #include "host/form_window.h"
-#include "startup/program_state.h"
 #include "tests/setup/window_wait.h"
 #include "tests/support/pump.h"
 

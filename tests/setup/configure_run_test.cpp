@@ -9,7 +9,6 @@
 #include <thread>
 
 #include "host/form_window.h"
-#include "startup/program_state.h"
 #include "tests/setup/window_wait.h"
 
 namespace globulon {
@@ -19,13 +18,12 @@ namespace {
 const std::wstring kTitle =
     L"Globulon Configure Run Test " + std::to_wstring(GetCurrentProcessId());
 
+// The run's end flag, which closing the dialog sets.
+bool quitRequested = false;
+
 class ConfigureRun : public ::testing::Test {
   protected:
-    void SetUp() override {
-        Program().QuitRequested = false;
-        Program().AppTitle = kTitle;
-    }
-    void TearDown() override { Program().QuitRequested = false; }
+    void SetUp() override { quitRequested = false; }
 };
 
 // What a user sees while the dialog is open, collected by a watcher thread.
@@ -45,7 +43,10 @@ WhileOpen RunAndClose(HWND owner, UINT message, WPARAM wParam, int control = 0) 
         if (owner) seen.OwnerEnabled = IsWindowEnabled(owner) != FALSE;
         PostMessageW(control ? GetDlgItem(dialog, control) : dialog, message, wParam, 0);
     });
-    RunConfigure(owner);
+    FormContext context;
+    context.AppTitle = kTitle;
+    context.QuitRequested = &quitRequested;
+    RunConfigure(owner, context);
     user.join();
     return seen;
 }
@@ -53,7 +54,7 @@ WhileOpen RunAndClose(HWND owner, UINT message, WPARAM wParam, int control = 0) 
 TEST_F(ConfigureRun, EndsWhenTheDialogIsClosedAndUnloadsIt) {
     const WhileOpen seen = RunAndClose(nullptr, WM_CLOSE, 0);
     EXPECT_TRUE(seen.DialogShown);
-    EXPECT_TRUE(Program().QuitRequested);
+    EXPECT_TRUE(quitRequested);
     EXPECT_EQ(FindWindowW(FormClassName, kTitle.c_str()), nullptr);
 }
 

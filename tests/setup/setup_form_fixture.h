@@ -7,10 +7,9 @@
 
 #include <string>
 
+#include "base/settings_store.h"
 #include "host/message_pump.h"
 #include "setup/setup_form.h"
-#include "startup/program_state.h"
-#include "startup/settings_store.h"
 
 namespace globulon::setup_test {
 
@@ -26,18 +25,10 @@ using Id = SetupControlId;
 
 class SetupFormTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        RegDeleteTreeW(HKEY_CURRENT_USER, kAppKey.c_str());
-        ProgramState& program = Program();
-        program.QuitRequested = false;
-        program.AppTitle = kTitle;
-        program.Scene.TwipsPerPixelX = 15;
-        program.Scene.TwipsPerPixelY = 15;
-    }
+    void SetUp() override { RegDeleteTreeW(HKEY_CURRENT_USER, kAppKey.c_str()); }
     void TearDown() override {
         form.Unload();
         RegDeleteTreeW(HKEY_CURRENT_USER, kAppKey.c_str());
-        Program().QuitRequested = false;
     }
 
     void Store(const wchar_t* key, const wchar_t* value) {
@@ -117,7 +108,17 @@ class SetupFormTest : public ::testing::Test {
         return text;
     }
 
-    SetupForm form{[](std::wstring_view key, std::wstring_view defaultValue) {
+    // The dialog's caption and scale, and the end flag that OK, Cancel and closing set.
+    bool quit_ = false;
+    FormContext Context() {
+        FormContext context;
+        context.AppTitle = kTitle;
+        context.QuitRequested = &quit_;
+        return context;
+    }
+
+    SetupForm form{Context(),
+                   [](std::wstring_view key, std::wstring_view defaultValue) {
                        return GetAppSetting(kApp, L"Setting", key, defaultValue);
                    },
                    [](std::wstring_view key, std::wstring_view value) {

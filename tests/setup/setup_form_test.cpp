@@ -248,7 +248,7 @@ TEST_F(SetupFormTest, OkStoresTheFourValuesAndEndsTheDialog) {
     Choose(Id::Green, 200);
     Click(Id::Mouse);
     Click(Id::OK);
-    EXPECT_TRUE(Program().QuitRequested);
+    EXPECT_TRUE(quit_);
     EXPECT_EQ(Stored(L"ColorFixed"), L"10,200,30");
     EXPECT_EQ(Stored(L"ColorRandom"), L"0");
     EXPECT_EQ(Stored(L"BlackScreen"), L"True");
@@ -279,10 +279,10 @@ TEST_F(SetupFormTest, CancelAndCloseStoreNothing) {
     Open();
     Click(Id::Fisso);
     Click(Id::Cancel);
-    EXPECT_TRUE(Program().QuitRequested);
-    Program().QuitRequested = false;
+    EXPECT_TRUE(quit_);
+    quit_ = false;
     SendMessageW(form.Hwnd(), WM_CLOSE, 0, 0);
-    EXPECT_TRUE(Program().QuitRequested);
+    EXPECT_TRUE(quit_);
     EXPECT_TRUE(IsWindow(form.Hwnd()));
     ExpectNothingStored();
 }

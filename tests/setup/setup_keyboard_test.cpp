@@ -25,7 +25,7 @@ TEST_F(SetupFormTest, TabMovesTheFocusAndTheDefaultButtonFollowsIt) {
     // Enter now presses the focused Cancel: nothing is stored.
     PostMessageW(C(Id::Cancel), WM_KEYDOWN, VK_RETURN, 0);
     PumpMessages();
-    EXPECT_TRUE(Program().QuitRequested);
+    EXPECT_TRUE(quit_);
     EXPECT_EQ(Stored(L"ColorRandom"), L"0");
     EXPECT_EQ(Stored(L"BlackScreen"), kMissing);
 }
@@ -34,12 +34,12 @@ TEST_F(SetupFormTest, EnterPressesOkAndEscapeCancel) {
     Open();
     PostMessageW(C(Id::Black), WM_KEYDOWN, VK_ESCAPE, 0);
     PumpMessages();
-    EXPECT_TRUE(Program().QuitRequested);
+    EXPECT_TRUE(quit_);
     ExpectNothingStored();
-    Program().QuitRequested = false;
+    quit_ = false;
     PostMessageW(C(Id::Black), WM_KEYDOWN, VK_RETURN, 0);
     PumpMessages();
-    EXPECT_TRUE(Program().QuitRequested);
+    EXPECT_TRUE(quit_);
     EXPECT_EQ(Stored(L"ColorRandom"), L"1");
 }
 

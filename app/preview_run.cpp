@@ -1,0 +1,68 @@
+// The preview run; see preview_run.h.
+#include "app/preview_run.h"
+
+#include <cstdint>
+#include <string>
+
+#include "base/settings_store.h"
+#include "host/desktop_copy.h"
+#include "host/host_dialog_probe.h"
+#include "host/message_pump.h"
+#include "host/timed_wait.h"
+#include "scene/frame_loop.h"
+#include "scene/graphics_layer.h"
+#include "scene/sphere_model.h"
+
+namespace globulon {
+namespace {
+
+// A window handle as the decimal text other copies of the program read back: handles are
+// 32-bit values, also in a 64-bit process.
+std::wstring HandleText(HWND window) {
+    return std::to_wstring(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(window)));
+}
+
+}  // namespace
+
+void RunPreview(ProgramState& program, HWND previewWindow, HWND hostDialog) {
+    SphereScene& scene = program.Scene;
+    SetPreviewParameters(scene);
+    HDC hDC = nullptr;
+    if (previewWindow) {
+        // Tells a full-screen start from the same dialog that a preview is running.
+        SaveProgramSetting(ActiveSetupKey.Name, HandleText(previewWindow));
+        RECT client = {0, 0, 0, 0};
+        GetClientRect(previewWindow, &client);
+        SetPreviewCentre(scene, client.right - client.left, client.bottom - client.top);
+        hDC = GfxOpen(previewWindow, 0, scene.PenColor, 1);
+    }
+
+    const std::wstring programName = ProgramName();
+    float lastColorChange = 0;
+    bool firstPass = true;
+    bool goOn = false;
+    do {
+        BuildRim(scene);
+        if (previewWindow) {
+            DrawFrame(scene, FrameTarget::PreviewWindow, previewWindow, hDC);
+            // The desktop picture goes under the sphere once, over the first frame.
+            if (firstPass && !scene.UseBlackScreen) {
+                PumpMessages();
+                CopyDesktopToWindow(previewWindow, hDC);
+            }
+        }
+        firstPass = false;
+        ChangeColorWhenDue(scene, hDC, lastColorChange, PreviewColorInterval);
+        WaitSeconds(FrameWaitSeconds, program.QuitRequested);
+        // Both tests are made in every pass.
+        const bool windowExists = IsWindow(previewWindow) != FALSE;
+        const bool stillSelected = IsSaverSelected(hostDialog, programName);
+        // A WM_QUIT taken during the wait (the session ends) ends the preview too.
+        goOn = windowExists && stillSelected && !program.QuitRequested;
+    } while (goOn);
+
+    SaveProgramSetting(ActiveSetupKey.Name, L"0");
+    if (previewWindow) GfxClose(previewWindow, hDC);
+}
+
+}  // namespace globulon

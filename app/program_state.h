@@ -1,0 +1,34 @@
+// The values start-up gathers and the run modes share. Main owns the one instance and hands it,
+// or the parts a lower floor needs, down to the mode it runs.
+#pragma once
+
+#include <string>
+
+#include "base/command_line.h"
+#include "base/program_texts.h"
+#include "host/form_context.h"
+#include "scene/sphere_model.h"
+
+namespace globulon {
+
+struct ProgramState {
+    RunModes RunMode = ModeNone;
+    std::wstring AppTitle = ApplicationTitle;  // also the settings' name and the dialog's caption
+    std::wstring CopyrightYears = CopyrightYearsText;  // shown in the About box
+    bool UseMouseMove = false;   // a real mouse movement ends the full-screen saver
+    bool QuitRequested = false;  // set by input handlers and the dialog; ends the running loop
+    SphereScene Scene;           // the sphere and its colours
+
+    // What the forms need of this state; they set QuitRequested through it.
+    FormContext Forms() {
+        FormContext context;
+        context.AppTitle = AppTitle;
+        context.CopyrightYears = CopyrightYears;
+        if (Scene.TwipsPerPixelX > 0) context.TwipsPerPixelX = Scene.TwipsPerPixelX;
+        if (Scene.TwipsPerPixelY > 0) context.TwipsPerPixelY = Scene.TwipsPerPixelY;
+        context.QuitRequested = &QuitRequested;
+        return context;
+    }
+};
+
+}  // namespace globulon

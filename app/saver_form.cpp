@@ -1,0 +1,118 @@
+// The full-screen saver window; see saver_form.h.
+#include "app/saver_form.h"
+
+#include "about/about_box.h"
+#include "host/end_rule.h"
+#include "host/mouse_cursor.h"
+#include "host/saver_window_hook.h"
+
+namespace globulon {
+namespace {
+
+// Mouse buttons and shift states in the form handlers' terms.
+constexpr int LeftButton = 1, RightButton = 2, MiddleButton = 4, SideButton = 8;
+constexpr int ShiftMask = 1, CtrlMask = 2, AltMask = 4;
+
+int CurrentShiftState() {
+    int shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= ShiftMask;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= CtrlMask;
+    if (GetKeyState(VK_MENU) < 0) shift |= AltMask;
+    return shift;
+}
+
+}  // namespace
+
+bool SaverForm::Load() {
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    // A tool window stays out of the task bar; the saver has no border, caption or buttons.
+    return CreateForm(L"", WS_POPUP, WS_EX_TOOLWINDOW, width, height);
+}
+
+void SaverForm::UseDesktopBackdrop() {
+    SetDesktopBackdrop(Hwnd(), backdrop_);
+}
+
+void SaverForm::Form_KeyDown(int /*keyCode*/, int /*shift*/) {
+    ApplyEndRule(program_.QuitRequested);
+}
+
+void SaverForm::Form_MouseDown(int button, int shift) {
+    if (button == RightButton && shift == 0) {
+        ShowMouseCursor();
+        // Moving the mouse inside the About box must not end the saver afterwards.
+        ClearCursorAnchor();
+        ShowSaverAbout(program_.Forms(), true, 101, L"");
+        HideMouseCursor();
+        return;
+    }
+    ApplyEndRule(program_.QuitRequested);
+}
+
+void SaverForm::PaintBackground(HDC hdc) {
+    RECT client;
+    GetClientRect(Hwnd(), &client);
+    if (!backdrop_.Empty()) {
+        backdrop_.PaintTo(hdc, client);
+    } else {
+        FillRect(hdc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    }
+}
+
+LRESULT SaverForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            PaintBackground(reinterpret_cast<HDC>(wParam));
+            return 1;
+        case WM_PAINT:
+            if (wParam) {
+                // The frame loop asks for the whole background after each rest, on its own
+                // drawing context, although nothing was invalidated.
+                PaintBackground(reinterpret_cast<HDC>(wParam));
+            } else {
+                PAINTSTRUCT paint;
+                BeginPaint(Hwnd(), &paint);  // erases through WM_ERASEBKGND
+                EndPaint(Hwnd(), &paint);
+            }
+            return 0;
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            Form_KeyDown(static_cast<int>(wParam), CurrentShiftState());
+            return 0;
+        case WM_LBUTTONDOWN:
+            Form_MouseDown(LeftButton, CurrentShiftState());
+            return 0;
+        case WM_RBUTTONDOWN:
+            Form_MouseDown(RightButton, CurrentShiftState());
+            return 0;
+        case WM_MBUTTONDOWN:
+            Form_MouseDown(MiddleButton, CurrentShiftState());
+            return 0;
+        case WM_XBUTTONDOWN:
+            // The back and forward buttons are clicks like any other.
+            Form_MouseDown(SideButton, CurrentShiftState());
+            return TRUE;
+        case WM_CLOSE:
+            // "End task" and the window's Close command: the saver ends as it does on a key,
+            // and the run takes its window down in its own order.
+            ApplyEndRule(program_.QuitRequested);
+            return 0;
+        case WM_ENDSESSION:
+            if (wParam) ApplyEndRule(program_.QuitRequested);
+            return 0;
+        case WM_DESTROY:
+            // Only reached when something else destroys the window (the run's own unload
+            // detaches the form first): the frame loop must not go on drawing into nothing.
+            ApplyEndRule(program_.QuitRequested);
+            return FormWindow::OnMessage(message, wParam, lParam);
+        case WM_SETCURSOR:
+            // The cursor is hidden while the saver runs; keep the arrow for when it is shown.
+            SetCursor(LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW)));
+            return TRUE;
+        default:
+            return FormWindow::OnMessage(message, wParam, lParam);
+    }
+}
+
+}  // namespace globulon

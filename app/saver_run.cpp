@@ -1,0 +1,52 @@
+// The full-screen saver run; see saver_run.h.
+#include "app/saver_run.h"
+
+#include <windows.h>
+
+#include "app/program_state.h"
+#include "app/saver_form.h"
+#include "base/settings_store.h"
+#include "host/app_window.h"
+#include "host/message_pump.h"
+#include "host/mouse_cursor.h"
+#include "host/saver_window_hook.h"
+#include "scene/frame_loop.h"
+#include "scene/graphics_layer.h"
+#include "scene/sphere_model.h"
+
+namespace globulon {
+
+void RunSaver(ProgramState& program, bool previewRunning) {
+    SphereScene& scene = program.Scene;
+    // A handle left behind by a preview that did not end cleanly is cleared; a running preview's
+    // record is left alone.
+    if (!previewRunning) SaveProgramSetting(ActiveSetupKey.Name, L"0");
+    SetFullScreenParameters(scene);
+
+    SaverForm form(program);
+    if (!form.Load()) return;
+    HWND hwnd = form.Hwnd();
+    SetFullScreenCentre(scene, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    // The snapshot is taken before the window appears, so it shows the desktop, not the saver.
+    if (!scene.UseBlackScreen) form.UseDesktopBackdrop();
+
+    ShowWindow(hwnd, SW_SHOW);
+    PumpMessages();
+    MakeTopMost(hwnd);
+    SetForegroundWindow(hwnd);
+    SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, TRUE, nullptr, 0);
+    HookSaverWindow(hwnd, program.UseMouseMove, program.QuitRequested);
+    HideMouseCursor();
+
+    HDC hdc = RunFullScreenFrames(scene, hwnd, program.QuitRequested);
+
+    // The system hears that the saver stopped before its window procedure goes, and the drawing
+    // context is released while the window still exists. The input that ended the saver has
+    // already shown the cursor again.
+    SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, FALSE, nullptr, 0);
+    UnhookSaverWindow(hwnd);
+    GfxClose(hwnd, hdc);
+    form.DestroyForm();
+}
+
+}  // namespace globulon

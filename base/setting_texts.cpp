@@ -1,0 +1,50 @@
+// The settings' text readers; see setting_texts.h.
+#include "base/setting_texts.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+#include "base/leading_number.h"
+#include "base/rounding.h"
+#include "base/text_case.h"
+
+namespace globulon {
+namespace {
+
+constexpr std::array<std::wstring_view, 8> kTrueWords = {L"on",      L"true", L"vero",    L"1",
+                                                         L"enabled", L"si",   L"s\u00ec", L"yes"};
+constexpr std::array<std::wstring_view, 6> kFalseWords = {L"off", L"false",    L"falso",
+                                                          L"0",   L"disabled", L"no"};
+
+bool Contains(const auto& words, std::wstring_view text) {
+    return std::find(words.begin(), words.end(), text) != words.end();
+}
+
+std::optional<int> ColorComponent(std::wstring_view text) {
+    const std::optional<std::int16_t> value = RoundToInteger<std::int16_t>(LeadingNumber(text));
+    if (!value) return std::nullopt;
+    return std::clamp<int>(*value, 0, 255);
+}
+
+}  // namespace
+
+bool ParseBoolText(std::wstring_view text) {
+    const std::wstring lower = LowerCaseText(text);
+    if (Contains(kTrueWords, lower)) return true;
+    if (Contains(kFalseWords, lower)) return false;
+    return LeadingNumber(text) != 0;
+}
+
+std::optional<ColorValue> ParseColorText(std::wstring_view text) {
+    const size_t c1 = text.find(L',');
+    const size_t c2 = c1 == std::wstring_view::npos ? c1 : text.find(L',', c1 + 1);
+    if (c2 == std::wstring_view::npos) return MakeColor(255, 255, 255);
+    const auto red = ColorComponent(text.substr(0, c1));
+    const auto green = ColorComponent(text.substr(c1 + 1, c2 - c1 - 1));
+    const auto blue = ColorComponent(text.substr(c2 + 1));
+    if (!red || !green || !blue) return std::nullopt;
+    return MakeColor(*red, *green, *blue);
+}
+
+}  // namespace globulon

@@ -1,9 +1,0 @@
-// The full-screen saver run ("/S"): from showing the saver window to the end of the program.
-#pragma once
-
-namespace globulon {
-
-// previewRunning: another copy of the program is drawing a preview in the host's dialog.
-void RunSaver(bool previewRunning);
-
-}  // namespace globulon
