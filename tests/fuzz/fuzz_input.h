@@ -12,16 +12,21 @@
 
 namespace globulon::fuzz {
 
-// A text of up to maxLength characters. Each byte is one character (so that the fuzzer finds
-// ASCII words quickly); a 0xFF byte takes the next two bytes as one 16-bit character, the
-// range a Windows text holds.
+// A text of up to maxLength bytes from the front of the input (a lone backslash ends it, so that
+// several texts share one input). Each byte is one character, so that the fuzzer finds ASCII
+// words quickly; a 0xFF byte takes the next two as one 16-bit character, as Windows texts hold.
 inline std::wstring ConsumeWideText(FuzzedDataProvider& input, std::size_t maxLength) {
+    const std::string bytes = input.ConsumeRandomLengthString(maxLength);
     std::wstring text;
-    while (text.size() < maxLength && input.remaining_bytes() > 0) {
-        const auto byte = input.ConsumeIntegral<std::uint8_t>();
-        if (byte == 0) break;  // ends the text, so that several texts share one input
-        text.push_back(byte == 0xFF ? static_cast<wchar_t>(input.ConsumeIntegral<std::uint16_t>())
-                                    : static_cast<wchar_t>(byte));
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<std::uint8_t>(bytes[i]);
+        if (byte == 0xFF && i + 2 < bytes.size()) {
+            text.push_back(static_cast<wchar_t>(static_cast<std::uint8_t>(bytes[i + 1]) |
+                                                static_cast<std::uint8_t>(bytes[i + 2]) << 8));
+            i += 2;
+        } else {
+            text.push_back(static_cast<wchar_t>(byte));
+        }
     }
     return text;
 }
