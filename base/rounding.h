@@ -1,7 +1,8 @@
-// Conversions from floating point to integers: to the nearest, halves to even, and failing
-// (no value) when the result does not fit the target type, so that the caller can skip its step.
+// Conversions from floating point to integers: to the nearest, halves to even, either failing
+// (no value) when the result does not fit, so that the caller can skip its step, or saturating.
 #pragma once
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -30,9 +31,13 @@ std::optional<Int> RoundToInteger(double value) {
     return static_cast<Int>(rounded);
 }
 
-// Rounds half to even for values known to be in range (geometry of the sphere, screen sizes).
+// Rounds half to even for geometry and sizes. A value beyond the 32-bit range (only from a
+// nonsensical size) stops at its end, and NaN gives 0, so that no conversion overflows.
 inline std::int32_t Rnd(double value) {
-    return static_cast<std::int32_t>(RoundHalfEven(value));
+    if (std::isnan(value)) return 0;
+    constexpr double min = std::numeric_limits<std::int32_t>::min();
+    constexpr double max = std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(RoundHalfEven(std::clamp(value, min, max)));
 }
 
 }  // namespace globulon

@@ -16,7 +16,10 @@ std::mt19937& Generator() {
 
 void ReseedRandom(double seed) {
     // The clock's fraction matters too: two starts within one second get different colours.
-    Generator().seed(static_cast<std::uint32_t>(static_cast<std::uint64_t>(seed * 1000.0)));
+    // A seed no clock gives (negative, not a number, beyond 64 bits of milliseconds) reads as 0.
+    const double millis = seed * 1000.0;
+    const bool usable = millis >= 0.0 && millis < 0x1p64;
+    Generator().seed(static_cast<std::uint32_t>(usable ? static_cast<std::uint64_t>(millis) : 0));
 }
 
 float UniformRandom() {

@@ -3,6 +3,7 @@
 
 namespace globulon {
 
+// seed: a clock reading in seconds; its milliseconds seed the generator.
 void ReseedRandom(double seed);
 float UniformRandom();
 

@@ -10,16 +10,6 @@
 namespace globulon {
 namespace {
 
-constexpr double Int32Min = std::numeric_limits<std::int32_t>::min();
-constexpr double Int32Max = std::numeric_limits<std::int32_t>::max();
-
-// Rounds half to even; a value beyond the 32-bit range (only from a nonsensical screen size)
-// stops at its end instead of overflowing.
-std::int32_t RoundSaturated(double value) {
-    if (std::isnan(value)) return 0;
-    return Rnd(std::clamp(value, Int32Min, Int32Max));
-}
-
 std::int32_t Saturated(std::int64_t value) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(
         value, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
@@ -36,6 +26,13 @@ std::int32_t TwipsToPixels(std::int32_t twips, std::int16_t twipsPerPixel) {
 void SetRadiusLimit(SphereScene& scene) {
     scene.RadiusLimit =
         Saturated(12 * static_cast<std::int64_t>(MinOf(scene.CenterY, scene.CenterX)));
+}
+
+// Whether now is a reading the clock gives: seconds since midnight, within one day. The radius
+// and colour rules ignore any other (not a number, infinite, a clock gone wrong): a rest started
+// on one would never end, and a colour change made on one would be the last.
+bool IsClockReading(float now) {
+    return now >= 0.0f && now < SecondsPerDay;
 }
 
 std::int16_t Negated(std::int16_t speed) {
@@ -66,18 +63,19 @@ void ChooseSpeed(SphereScene& scene, float now) {
         scene.Speed = Negated(scene.ShrinkSpeed[1]);
     } else if (radius < static_cast<double>(scene.CenterX) && radius > scene.RadiusMin) {
         scene.Speed = Negated(scene.ShrinkSpeed[0]);
-    } else if (radius <= scene.RadiusMin && !scene.Pausing) {
+    } else if (radius <= scene.RadiusMin && !scene.Pausing && IsClockReading(now)) {
         scene.Speed = scene.ShrinkSpeed[0];
         scene.Pausing = true;
         scene.PauseStart = now;
     }
-    // Otherwise (the radius exactly at CenterX, or a rest under way) the speed stays.
+    // Otherwise (the radius exactly at CenterX, a rest under way, or one that waits for a real
+    // clock reading) the speed stays.
 }
 
 }  // namespace
 
 std::int32_t MinOf(float a, float b) {
-    return RoundSaturated(a < b ? a : b);
+    return Rnd(a < b ? a : b);
 }
 
 void BuildRim(SphereScene& scene) {
@@ -167,7 +165,7 @@ bool ApplyRadiusRule(SphereScene& scene, float now) {
     } else {
         // The rest lasts until the clock is past its start + 3 s, midnight or not.
         const float restEnd = scene.PauseStart + RestSeconds;
-        if (ClockSince(scene.PauseStart, now) > restEnd) {
+        if (IsClockReading(now) && ClockSince(scene.PauseStart, now) > restEnd) {
             restEnded = true;
             scene.Radius = Saturated(static_cast<std::int64_t>(scene.Radius) + scene.Speed);
             scene.Pausing = false;
@@ -180,10 +178,8 @@ bool ApplyRadiusRule(SphereScene& scene, float now) {
 PixelPoint RimPointPixel(const SphereScene& scene, int k) {
     const RimPoint& point = scene.Rim[static_cast<std::size_t>(k)];
     const double radius = scene.Radius;
-    const std::int32_t x =
-        RoundSaturated(scene.CenterX + static_cast<double>(Rnd(radius * point.X)));
-    const std::int32_t y =
-        RoundSaturated(scene.CenterY + static_cast<double>(Rnd(radius * point.Y)));
+    const std::int32_t x = Rnd(scene.CenterX + static_cast<double>(Rnd(radius * point.X)));
+    const std::int32_t y = Rnd(scene.CenterY + static_cast<double>(Rnd(radius * point.Y)));
     return PixelPoint{TwipsToPixels(x, scene.TwipsPerPixelX),
                       TwipsToPixels(y, scene.TwipsPerPixelY)};
 }
@@ -192,10 +188,10 @@ PixelBox DiscBox(const SphereScene& scene) {
     const double centerX = scene.CenterX;
     const double centerY = scene.CenterY;
     const double radius = scene.Radius;
-    return PixelBox{TwipsToPixels(RoundSaturated(centerX - radius), scene.TwipsPerPixelX),
-                    TwipsToPixels(RoundSaturated(centerY - radius), scene.TwipsPerPixelY),
-                    TwipsToPixels(RoundSaturated(centerX + radius), scene.TwipsPerPixelX),
-                    TwipsToPixels(RoundSaturated(centerY + radius), scene.TwipsPerPixelY)};
+    return PixelBox{TwipsToPixels(Rnd(centerX - radius), scene.TwipsPerPixelX),
+                    TwipsToPixels(Rnd(centerY - radius), scene.TwipsPerPixelY),
+                    TwipsToPixels(Rnd(centerX + radius), scene.TwipsPerPixelX),
+                    TwipsToPixels(Rnd(centerY + radius), scene.TwipsPerPixelY)};
 }
 
 ColorValue PickColor(const std::function<float()>& uniform) {
@@ -205,10 +201,11 @@ ColorValue PickColor(const std::function<float()>& uniform) {
         const float u = uniform();
         const float v = uniform();
         const float sum = 100.0f * u + 255.0f * v;
-        int c = RoundSaturated(sum);
+        int c = Rnd(sum);
         if (c < 130) c = c + 120;  // lift the dark values: the colours stay light
-        if (c > 255) c = 255;
-        channel = c;
+        // Draws in [0, 1) always land in 120..255; any other draw is held there too, so that
+        // the channel never reaches into its neighbours.
+        channel = std::clamp(c, 120, 255);
     }
     return MakeColor(channels[0], channels[1], channels[2]);
 }
@@ -219,7 +216,7 @@ double FullScreenColorIntervalFor(const SphereScene& scene) {
 }
 
 bool ColorChangeDue(const SphereScene& scene, float lastChange, double interval, float now) {
-    if (!scene.UseRandomColors || scene.Pausing) return false;
+    if (!scene.UseRandomColors || scene.Pausing || !IsClockReading(now)) return false;
     const float due = static_cast<float>(lastChange + interval);
     return ClockSince(lastChange, now) > due;
 }

@@ -78,6 +78,7 @@ void SetPreviewCentre(SphereScene& scene, std::int32_t clientWidth, std::int32_t
 
 // The radius rule, once per frame: chooses Speed, moves Radius, starts and ends the rest.
 // now is the clock. Returns true when the rest has just ended and the picture must be cleared.
+// A reading outside [0, SecondsPerDay) (not a number, infinite) neither starts nor ends a rest.
 bool ApplyRadiusRule(SphereScene& scene, float now);
 
 // now, moved on by a day when the clock has passed midnight since earlier, so that a rest or a
@@ -95,7 +96,7 @@ ColorValue PickColor(const std::function<float()>& uniform);
 double FullScreenColorIntervalFor(const SphereScene& scene);
 
 // Whether a random colour change is due now: random colours chosen, no rest under way, and the
-// clock later than lastChange + interval.
+// clock later than lastChange + interval; never on a reading outside [0, SecondsPerDay).
 bool ColorChangeDue(const SphereScene& scene, float lastChange, double interval, float now);
 
 }  // namespace globulon

@@ -7,7 +7,7 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
 
-GLOBULON_PACKAGES=(cmake ninja-build g++ googletest clang-format
+GLOBULON_PACKAGES=(cmake ninja-build g++ googletest clang-format clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
     wine wine64 fonts-wine xvfb xdotool x11-apps x11-utils imagemagick python3
     wixl msitools zip)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: formatting, native unit tests (with sanitizers), then the
-# Windows build's tests under Wine on a virtual display, then the 32-bit build, then the release
-# packages (tests/release/, in a Wine prefix of their own). Exits non-zero on any failure.
+# Builds everything and runs every test: formatting, native unit tests (with sanitizers), a few
+# seconds of each fuzz target, then the Windows build's tests under Wine on a virtual display, then
+# the 32-bit build, then the release packages (tests/release/, in a Wine prefix of their own).
+# Exits non-zero on any failure.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 cd "$GLOBULON_ROOT"
@@ -16,6 +17,9 @@ log "native build and unit tests"
 cmake --preset native >/dev/null
 cmake --build --preset native
 ctest --preset native --output-on-failure -j2
+
+log "fuzz targets, 5 seconds each"
+scripts/fuzz.sh 5
 
 log "Windows 64-bit build and tests under Wine"
 cmake --preset win64 >/dev/null

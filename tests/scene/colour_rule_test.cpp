@@ -63,6 +63,12 @@ TEST(PickColor, EveryChannelStaysLight) {
     }
 }
 
+TEST(PickColor, DrawsOutsideZeroToOneKeepEachChannelLightAndToItself) {
+    // Red sums to -1000, green to NaN, blue to 710.
+    Draws draws({-10.0f, 0.0f, NAN, 0.5f, 2.0f, 2.0f});
+    EXPECT_EQ(PickFrom(draws), MakeColor(120, 120, 255));
+}
+
 SphereScene RandomColourScene() {
     SphereScene scene;
     SetFullScreenParameters(scene);
@@ -103,6 +109,13 @@ TEST(ColorChangeDue, NeverWithAFixedColourOrDuringARest) {
     scene.UseRandomColors = true;
     scene.Pausing = true;
     EXPECT_FALSE(ColorChangeDue(scene, 0.0f, 0.1, 3600.0f));
+}
+
+TEST(ColorChangeDue, NeverOnAReadingOutsideTheDay) {
+    SphereScene scene = RandomColourScene();
+    for (float reading : {NAN, INFINITY, -1.0f, SecondsPerDay, 1e30f}) {
+        EXPECT_FALSE(ColorChangeDue(scene, 0.0f, 0.5, reading)) << reading;
+    }
 }
 
 TEST(ColorChangeDue, IntervalSpanningMidnightEndsOnTime) {

@@ -1,6 +1,9 @@
 // Pixel positions of the rim points and of the disc's bounding box.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "scene/sphere_model.h"
 
 namespace globulon {
@@ -44,6 +47,20 @@ TEST(RimPointPixel, NegativeTwipsTruncateTowardZero) {
     scene.Rim = {{-1.0, -1.0}};
     EXPECT_EQ(RimPointPixel(scene, 0).X, -1);  // -20 / 15, not -2
     EXPECT_EQ(RimPointPixel(scene, 0).Y, -1);
+}
+
+TEST(RimPointPixel, RadiusAtTheEndOfTheRangeStaysOnItsSide) {
+    SphereScene scene = SceneAt(0.0f, 0.0f, std::numeric_limits<std::int32_t>::min(), 1);
+    scene.Rim = {{-1.0, 1.0}};
+    EXPECT_EQ(RimPointPixel(scene, 0).X, std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(RimPointPixel(scene, 0).Y, std::numeric_limits<std::int32_t>::min());
+}
+
+TEST(RimPointPixel, RimPointNotANumberLiesOnTheCentre) {
+    SphereScene scene = SceneAt(150.0f, 300.0f, 1000, 15);
+    scene.Rim = {{NAN, NAN}};
+    EXPECT_EQ(RimPointPixel(scene, 0).X, 10);
+    EXPECT_EQ(RimPointPixel(scene, 0).Y, 20);
 }
 
 TEST(DiscBox, PreviewDiscOfTheSmallestRadius) {

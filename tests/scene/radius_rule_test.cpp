@@ -200,6 +200,23 @@ TEST(RadiusRule, ShrinkingStepsBelowZeroLandOnRadiusMin) {
     EXPECT_EQ(scene.Speed, 40);
 }
 
+TEST(RadiusRule, ReadingsOutsideTheDayNeitherStartNorEndARest) {
+    for (float reading : {NAN, INFINITY, -1.0f, SecondsPerDay, 1e30f}) {
+        // The shrink reaches the smallest radius on such a reading; the next real one starts the
+        // rest, which lasts its three seconds whatever comes in between.
+        SphereScene scene = FullScreen1920By1080();
+        scene.Speed = -40;
+        scene.Radius = 20;
+        EXPECT_FALSE(ApplyRadiusRule(scene, reading));
+        EXPECT_FALSE(scene.Pausing) << reading;
+        EXPECT_FALSE(ApplyRadiusRule(scene, 5.0f));
+        EXPECT_TRUE(scene.Pausing) << reading;
+        EXPECT_FALSE(ApplyRadiusRule(scene, reading));
+        EXPECT_TRUE(scene.Pausing) << reading;
+        EXPECT_TRUE(ApplyRadiusRule(scene, 8.1f)) << reading;
+    }
+}
+
 TEST(ClockSince, AddsADayOnlyAfterMidnight) {
     EXPECT_EQ(ClockSince(100.0f, 200.0f), 200.0f);
     EXPECT_EQ(ClockSince(100.0f, 100.0f), 100.0f);

@@ -1,0 +1,21 @@
+// Fuzzes the readers of numbers and stored settings: any text reads as a number, a flag and a
+// colour without spilling one channel into another.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <optional>
+
+#include "base/leading_number.h"
+#include "base/setting_texts.h"
+#include "tests/fuzz/fuzz_input.h"
+
+using namespace globulon;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider input(data, size);
+    const std::wstring text = fuzz::ConsumeWideText(input, 256);
+    LeadingNumber(text);
+    ParseBoolText(text);
+    const std::optional<ColorValue> color = ParseColorText(text);
+    fuzz::Require(!color || *color <= MakeColor(255, 255, 255), "a colour has three channels");
+    return 0;
+}
