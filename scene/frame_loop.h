@@ -4,10 +4,9 @@
 
 #include <windows.h>
 
-namespace globulon {
+#include "scene/sphere_frame.h"
 
-// Each pass of a frame loop ends with this wait: at most ten frames a second.
-inline constexpr float FrameWaitSeconds = 0.1f;
+namespace globulon {
 
 // Applies the radius rule with the clock, clears the picture when a rest has just ended, then
 // draws the disc and its 91 chords with their dots into hDC, which belongs to hWnd.
