@@ -9,7 +9,8 @@ export WINEARCH=win64
 
 GLOBULON_PACKAGES=(cmake ninja-build g++ googletest clang-format
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
-    wine wine64 fonts-wine xvfb xdotool x11-apps x11-utils imagemagick python3)
+    wine wine64 fonts-wine xvfb xdotool x11-apps x11-utils imagemagick python3
+    libx11-dev libxml2-utils)
 
 log() { printf '\n== %s\n' "$*"; }
 

@@ -4,6 +4,8 @@
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace globulon::x11 {
@@ -17,6 +19,17 @@ constexpr char Title[] = "Globulon";
 // Errors while a host's window is checked are answered by the call's status instead.
 int IgnoreError(Display*, XErrorEvent*) {
     return 0;
+}
+
+// Drawing requests already on their way when a host destroys its window fail with BadDrawable
+// or BadWindow; the DestroyNotify that follows ends the saver cleanly. Any other error ends the
+// program, as Xlib's own handler does.
+int ToleratePassingWindow(Display* display, XErrorEvent* error) {
+    if (error->error_code == BadDrawable || error->error_code == BadWindow) return 0;
+    char text[256] = "";
+    XGetErrorText(display, error->error_code, text, sizeof(text));
+    std::fprintf(stderr, "globulon: X error: %s\n", text);
+    std::exit(EXIT_FAILURE);
 }
 
 bool WindowExists(Display* display, Window window) {
@@ -44,7 +57,6 @@ TargetWindow MakeOwnWindow(Display* display) {
     XSetClassHint(display, target.Id, &hint);
     target.DeleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
     XSetWMProtocols(display, target.Id, &target.DeleteWindow, 1);
-    XSelectInput(display, target.Id, StructureNotifyMask);
     XMapWindow(display, target.Id);
     return target;
 }
@@ -55,7 +67,8 @@ TargetWindow OpenTarget(Display* display, const Options& options) {
     TargetWindow target;
     switch (options.Where) {
         case Target::OwnWindow:
-            return MakeOwnWindow(display);
+            target = MakeOwnWindow(display);
+            break;
         case Target::Root:
             target.Id = DefaultRootWindow(display);
             break;
@@ -69,6 +82,7 @@ TargetWindow OpenTarget(Display* display, const Options& options) {
     }
     // Other clients' masks on the window stay as they are: each client selects its own.
     XSelectInput(display, target.Id, StructureNotifyMask);
+    XSetErrorHandler(ToleratePassingWindow);
     return target;
 }
 
