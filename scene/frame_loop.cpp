@@ -1,13 +1,12 @@
 // The frame loops; see frame_loop.h.
 #include "scene/frame_loop.h"
 
-#include <algorithm>
-
 #include "host/clock.h"
 #include "host/desktop_copy.h"
 #include "host/timed_wait.h"
 #include "scene/graphics_layer.h"
 #include "scene/random_source.h"
+#include "scene/sphere_frame.h"
 #include "scene/sphere_model.h"
 
 namespace globulon {
@@ -29,35 +28,37 @@ void ClearPicture(const SphereScene& scene, FrameTarget target, HWND hWnd, HDC h
     }
 }
 
+// The frame's figures drawn through the drawing layer on the window's context.
+class GdiCanvas final : public FrameCanvas {
+  public:
+    GdiCanvas(const SphereScene& scene, FrameTarget target, HWND hWnd, HDC hDC)
+        : scene_(scene), target_(target), hWnd_(hWnd), hDC_(hDC) {}
+    void Disc(const PixelBox& box) override {
+        GfxEllipse(hDC_, box.Left, box.Top, box.Right, box.Bottom);
+    }
+    void MoveDot(const PixelPoint& point, ColorValue color) override {
+        GfxMoveDot(hDC_, point.X, point.Y, color);
+    }
+    void LineTo(const PixelPoint& point) override { GfxLineTo(hDC_, point.X, point.Y); }
+    void ClearPicture() override { globulon::ClearPicture(scene_, target_, hWnd_, hDC_); }
+
+  private:
+    const SphereScene& scene_;
+    FrameTarget target_;
+    HWND hWnd_;
+    HDC hDC_;
+};
+
 }  // namespace
 
 void DrawFrame(SphereScene& scene, FrameTarget target, HWND hWnd, HDC hDC) {
-    if (ApplyRadiusRule(scene, ClockSeconds())) ClearPicture(scene, target, hWnd, hDC);
-
-    // The black disc wipes everything inside it, the previous frame's chords included.
-    const PixelBox disc = DiscBox(scene);
-    GfxEllipse(hDC, disc.Left, disc.Top, disc.Right, disc.Bottom);
-
-    // Every rim point joined to every later one. The last entry coincides with the first, so
-    // (0, last) is a dot alone and each (k, last) repeats the chord (k, 0). A rim not yet built
-    // has no entries to join.
-    const int last = std::min<int>(scene.RimMax, static_cast<int>(scene.Rim.size()) - 1);
-    for (int i = 0; i <= last; ++i) {
-        for (int j = i + 1; j <= last; ++j) {
-            const PixelPoint from = RimPointPixel(scene, i);
-            GfxMoveDot(hDC, from.X, from.Y, scene.PenColor);
-            const PixelPoint to = RimPointPixel(scene, j);
-            GfxLineTo(hDC, to.X, to.Y);
-        }
-    }
+    GdiCanvas canvas(scene, target, hWnd, hDC);
+    DrawSphereFrame(scene, ClockSeconds(), canvas);
 }
 
 void ChangeColorWhenDue(SphereScene& scene, HDC hDC, float& lastColorChange, double interval) {
-    const float now = ClockSeconds();
-    if (!ColorChangeDue(scene, lastColorChange, interval, now)) return;
-    scene.PenColor = PickColor(UniformRandom);
+    if (!PickColorWhenDue(scene, lastColorChange, interval, ClockSeconds(), UniformRandom)) return;
     if (hDC) GfxSetPen(hDC, scene.PenColor, 1);
-    lastColorChange = now;
 }
 
 HDC RunFullScreenFrames(SphereScene& scene, HWND saverWindow, bool& quitRequested) {

@@ -5,12 +5,9 @@
 
 #include <windows.h>
 
-#include "scene/sphere_model.h"
+#include "scene/sphere_frame.h"
 
 namespace globulon {
-
-// Each pass of a frame loop ends with this wait: at most ten frames a second.
-inline constexpr float FrameWaitSeconds = 0.1f;
 
 // Where a frame is drawn: the saver window repaints its own background when the picture is
 // cleared; the preview window is cleared to black or to the scaled desktop.

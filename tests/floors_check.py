@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Keeps the tree's floors: each folder includes only folders below it, never one beside or above.
 
-    app/  >  setup/  >  about/, scene/  >  host/  >  base/
+    app/, x11/  >  setup/  >  about/, scene/  >  host/  >  base/
+
+x11/ is the Linux program beside the Windows one; it uses only the window-free parts below.
 
 Tests in tests/<floor>/ keep the rules of their floor. Prints each include that breaks them and
 exits 1; exits 0 when there is none.
@@ -11,7 +13,7 @@ import re
 import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-FLOORS = {"base": 0, "host": 1, "scene": 2, "about": 2, "setup": 3, "app": 4}
+FLOORS = {"base": 0, "host": 1, "scene": 2, "about": 2, "setup": 3, "app": 4, "x11": 4}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^/"]+)/[^"]+"', re.MULTILINE)
 
 

@@ -1,6 +1,6 @@
 // Rounding to the nearest integer: halves to even up to the ends of the 32-bit range, and what
 // lies beyond them.
-#include "startup/rounding.h"
+#include "base/rounding.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,34 @@
+// What one frame of the sphere draws; see sphere_frame.h.
+#include "scene/sphere_frame.h"
+
+#include <algorithm>
+
+namespace globulon {
+
+void DrawSphereFrame(SphereScene& scene, float now, FrameCanvas& canvas) {
+    if (ApplyRadiusRule(scene, now)) canvas.ClearPicture();
+
+    // The black disc wipes everything inside it, the previous frame's chords included.
+    canvas.Disc(DiscBox(scene));
+
+    // Every rim point joined to every later one. The last entry coincides with the first, so
+    // (0, last) is a dot alone and each (k, last) repeats the chord (k, 0). A rim not yet built
+    // has no entries to join.
+    const int last = std::min<int>(scene.RimMax, static_cast<int>(scene.Rim.size()) - 1);
+    for (int i = 0; i <= last; ++i) {
+        for (int j = i + 1; j <= last; ++j) {
+            canvas.MoveDot(RimPointPixel(scene, i), scene.PenColor);
+            canvas.LineTo(RimPointPixel(scene, j));
+        }
+    }
+}
+
+bool PickColorWhenDue(SphereScene& scene, float& lastChange, double interval, float now,
+                      const std::function<float()>& uniform) {
+    if (!ColorChangeDue(scene, lastChange, interval, now)) return false;
+    scene.PenColor = PickColor(uniform);
+    lastChange = now;
+    return true;
+}
+
+}  // namespace globulon

@@ -1,0 +1,167 @@
+// One frame on a recording canvas: which figures, in which order, and the colour step.
+#include "scene/sphere_frame.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace globulon {
+namespace {
+
+// One canvas call: its kind and its points (the disc's box as two corners).
+struct Call {
+    char Kind;  // 'D' disc, 'M' move and dot, 'L' line, 'C' clear
+    PixelPoint A;
+    PixelPoint B;
+    ColorValue Color = 0;
+};
+
+class RecordingCanvas final : public FrameCanvas {
+  public:
+    void Disc(const PixelBox& box) override {
+        calls.push_back({'D', {box.Left, box.Top}, {box.Right, box.Bottom}});
+    }
+    void MoveDot(const PixelPoint& point, ColorValue color) override {
+        calls.push_back({'M', point, {}, color});
+    }
+    void LineTo(const PixelPoint& point) override { calls.push_back({'L', point, {}}); }
+    void ClearPicture() override { calls.push_back({'C', {}, {}}); }
+
+    std::string Kinds() const {
+        std::string kinds;
+        for (const Call& call : calls) kinds += call.Kind;
+        return kinds;
+    }
+    std::vector<Call> calls;
+};
+
+constexpr ColorValue kPen = MakeColor(0, 255, 0);
+
+// The full-screen sphere on a 200 x 160 pixel area at 15 twips per pixel, thirteen rim points.
+SphereScene SmallScreenScene() {
+    SphereScene scene;
+    scene.Pi = 4.0 * std::atan(1.0);
+    scene.RimMax = 13;
+    scene.TwipsPerPixelX = 15;
+    scene.TwipsPerPixelY = 15;
+    scene.PenColor = kPen;
+    SetFullScreenParameters(scene);
+    SetFullScreenCentre(scene, 200, 160);
+    return scene;
+}
+
+bool operator==(const PixelPoint& a, const PixelPoint& b) {
+    return a.X == b.X && a.Y == b.Y;
+}
+
+// --- what one frame draws ------------------------------------------------------------------
+
+TEST(DrawSphereFrame, DiscThenEveryRimPointJoinedToEveryLaterOne) {
+    SphereScene scene = SmallScreenScene();
+    BuildRim(scene);
+    RecordingCanvas canvas;
+    DrawSphereFrame(scene, 1000.0f, canvas);
+
+    // 14 rim entries give 14 * 13 / 2 = 91 chords, each a dot and a line.
+    ASSERT_EQ(canvas.calls.size(), 1u + 2u * 91u);
+    EXPECT_EQ(canvas.Kinds().substr(0, 5), "DMLML");
+    std::size_t next = 1;
+    for (int i = 0; i <= 13; ++i) {
+        for (int j = i + 1; j <= 13; ++j) {
+            const Call& dot = canvas.calls[next++];
+            const Call& line = canvas.calls[next++];
+            ASSERT_EQ(dot.Kind, 'M');
+            ASSERT_EQ(line.Kind, 'L');
+            EXPECT_TRUE(dot.A == RimPointPixel(scene, i)) << i << "," << j;
+            EXPECT_TRUE(line.A == RimPointPixel(scene, j)) << i << "," << j;
+            EXPECT_EQ(dot.Color, kPen);
+        }
+    }
+    // The last entry coincides with the first: the chord (0, 13) is a dot alone.
+    EXPECT_TRUE(canvas.calls[2 * 13 - 1].A == canvas.calls[2 * 13].A);
+}
+
+TEST(DrawSphereFrame, DiscIsTheBoxOfTheRadiusAfterTheRule) {
+    SphereScene scene = SmallScreenScene();
+    scene.Radius = 580;  // the frame grows it by 20 to 600 twips: 40 pixels
+    BuildRim(scene);
+    RecordingCanvas canvas;
+    DrawSphereFrame(scene, 1000.0f, canvas);
+    EXPECT_EQ(scene.Radius, 600);
+    const Call& disc = canvas.calls.front();
+    ASSERT_EQ(disc.Kind, 'D');
+    EXPECT_TRUE(disc.A == (PixelPoint{60, 40}));
+    EXPECT_TRUE(disc.B == (PixelPoint{140, 120}));
+}
+
+TEST(DrawSphereFrame, RimNotYetBuiltDrawsTheDiscAlone) {
+    SphereScene scene = SmallScreenScene();
+    RecordingCanvas canvas;
+    DrawSphereFrame(scene, 1000.0f, canvas);
+    EXPECT_EQ(canvas.Kinds(), "D");
+}
+
+// --- clearing after the rest ---------------------------------------------------------------
+
+SphereScene RestingSince(float pauseStart) {
+    SphereScene scene = SmallScreenScene();
+    scene.Radius = 20;
+    scene.Speed = 20;
+    scene.Pausing = true;
+    scene.PauseStart = pauseStart;
+    BuildRim(scene);
+    return scene;
+}
+
+TEST(DrawSphereFrame, ClearsBeforeTheDiscWhenTheRestHasEnded) {
+    SphereScene scene = RestingSince(1000.0f);
+    RecordingCanvas canvas;
+    DrawSphereFrame(scene, 1003.5f, canvas);
+    EXPECT_EQ(canvas.Kinds().substr(0, 2), "CD");
+    EXPECT_EQ(canvas.calls.size(), 2u + 2u * 91u);
+    EXPECT_FALSE(scene.Pausing);
+}
+
+TEST(DrawSphereFrame, NeverClearsWhileResting) {
+    SphereScene scene = RestingSince(1000.0f);
+    RecordingCanvas canvas;
+    DrawSphereFrame(scene, 1002.9f, canvas);
+    EXPECT_EQ(canvas.Kinds().find('C'), std::string::npos);
+    EXPECT_TRUE(scene.Pausing);
+}
+
+// --- the colour step -----------------------------------------------------------------------
+
+float Half() {
+    return 0.5f;
+}
+
+TEST(PickColorWhenDue, PicksAndNotesTheClockOnceTheIntervalHasPassed) {
+    SphereScene scene = SmallScreenScene();
+    scene.UseRandomColors = true;
+    float lastChange = 100.0f;
+    EXPECT_FALSE(PickColorWhenDue(scene, lastChange, 0.5, 100.4f, Half));
+    EXPECT_EQ(scene.PenColor, kPen);
+    EXPECT_EQ(lastChange, 100.0f);
+
+    EXPECT_TRUE(PickColorWhenDue(scene, lastChange, 0.5, 100.6f, Half));
+    EXPECT_EQ(scene.PenColor, PickColor(Half));
+    EXPECT_EQ(lastChange, 100.6f);
+}
+
+TEST(PickColorWhenDue, FixedColourAndRestNeverChange) {
+    SphereScene fixed = SmallScreenScene();
+    float lastChange = 0;
+    EXPECT_FALSE(PickColorWhenDue(fixed, lastChange, 0.1, 500.0f, Half));
+    SphereScene resting = RestingSince(1000.0f);
+    resting.UseRandomColors = true;
+    EXPECT_FALSE(PickColorWhenDue(resting, lastChange, 0.1, 1001.0f, Half));
+    EXPECT_EQ(fixed.PenColor, kPen);
+    EXPECT_EQ(resting.PenColor, kPen);
+    EXPECT_EQ(lastChange, 0.0f);
+}
+
+}  // namespace
+}  // namespace globulon

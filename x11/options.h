@@ -1,0 +1,50 @@
+// The X11 program's command line and XSCREENSAVER_WINDOW: where to draw and with which pen.
+// Read without any window, so that it is tested natively.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "base/setting_texts.h"
+
+namespace globulon::x11 {
+
+enum class Target {
+    OwnWindow,  // a window of its own, for trying the saver out
+    Root,       // the root window of the display
+    Window,     // a window the host made (-window-id or XSCREENSAVER_WINDOW)
+};
+
+struct Options {
+    Target Where = Target::OwnWindow;
+    std::uint32_t WindowId = 0;  // for Target::Window
+    bool RandomColors = true;
+    ColorValue PenColor = 0;  // the fixed pen when RandomColors is false
+    bool ShowHelp = false;
+};
+
+// The options, or the one-line reason why the command line cannot be used.
+struct ParsedOptions {
+    Options Values;
+    std::string Error;  // empty when the command line was good
+};
+
+// args: the command line without the program name. screensaverWindow: the value of
+// XSCREENSAVER_WINDOW, or null when it is not set. A window named by -window-id comes first,
+// then the environment's (hosts set it and may also pass -root), then -root.
+ParsedOptions ParseOptions(const std::vector<std::string_view>& args,
+                           const char* screensaverWindow);
+
+// A window id: decimal or hexadecimal after "0x", not 0, at most 32 bits.
+std::optional<std::uint32_t> ParseWindowId(std::string_view text);
+
+// "R,G,B": exactly three decimal numbers from 0 to 255.
+std::optional<ColorValue> ParseColorOption(std::string_view text);
+
+// The text --help prints.
+std::string_view UsageText();
+
+}  // namespace globulon::x11

@@ -1,0 +1,45 @@
+// The frame's figures drawn with Xlib on one window: a pen GC and a black GC, and the pen's
+// colour cell. Owns the GCs and colour cells it made.
+#pragma once
+
+#include <X11/Xlib.h>
+
+#include "scene/sphere_frame.h"
+
+namespace globulon::x11 {
+
+class XlibCanvas final : public FrameCanvas {
+  public:
+    // colormap: the window's own, in which the pen and black are allocated.
+    XlibCanvas(Display* display, Window window, Colormap colormap, ColorValue penColor);
+    ~XlibCanvas() override;
+    XlibCanvas(const XlibCanvas&) = delete;
+    XlibCanvas& operator=(const XlibCanvas&) = delete;
+
+    // The size ClearPicture fills.
+    void Resize(int width, int height);
+    void SetPen(ColorValue color);
+
+    void Disc(const PixelBox& box) override;
+    void MoveDot(const PixelPoint& point, ColorValue color) override;
+    void LineTo(const PixelPoint& point) override;
+    void ClearPicture() override;
+
+  private:
+    unsigned long AllocatePixel(ColorValue color);
+    void FreePixel(unsigned long pixel);
+
+    Display* display_;
+    Window window_;
+    Colormap colormap_;
+    unsigned long black_;
+    unsigned long penPixel_ = 0;
+    ColorValue penColor_ = 0;
+    GC blackGc_ = nullptr;
+    GC penGc_ = nullptr;
+    PixelPoint position_;
+    int width_ = 0;
+    int height_ = 0;
+};
+
+}  // namespace globulon::x11
