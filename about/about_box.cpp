@@ -14,6 +14,7 @@
 #include "about/program_version.h"
 #include "host/app_window.h"
 #include "host/message_pump.h"
+#include "host/monitors.h"
 
 namespace globulon {
 namespace {
@@ -198,8 +199,10 @@ void AboutBox::PlaceLinks() {
 void AboutBox::CentreOnScreen() {
     RECT place = {};
     if (!GetWindowRect(Hwnd(), &place)) return;
-    const int left = CentredOffset(GetSystemMetrics(SM_CXSCREEN), place.right - place.left);
-    const int top = CentredOffset(GetSystemMetrics(SM_CYSCREEN), place.bottom - place.top);
+    // On the monitor the user is looking at: the one under the pointer.
+    const PixelRect monitor = MonitorUnderPointer();
+    const int left = monitor.Left + CentredOffset(monitor.Width, place.right - place.left);
+    const int top = monitor.Top + CentredOffset(monitor.Height, place.bottom - place.top);
     SetWindowPos(Hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -3,6 +3,7 @@
 
 #include "about/about_box.h"
 #include "host/end_rule.h"
+#include "host/monitors.h"
 #include "host/mouse_cursor.h"
 #include "host/saver_window_hook.h"
 
@@ -24,10 +25,17 @@ int CurrentShiftState() {
 }  // namespace
 
 bool SaverForm::Load() {
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
+    const PixelRect all = VirtualScreen();
     // A tool window stays out of the task bar; the saver has no border, caption or buttons.
-    return CreateForm(L"", WS_POPUP, WS_EX_TOOLWINDOW, width, height);
+    if (!CreateForm(L"", WS_POPUP, WS_EX_TOOLWINDOW, all.Width, all.Height)) return false;
+    CoverAllMonitors();
+    return true;
+}
+
+void SaverForm::CoverAllMonitors() {
+    const PixelRect all = VirtualScreen();
+    SetWindowPos(Hwnd(), nullptr, all.Left, all.Top, all.Width, all.Height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SaverForm::UseDesktopBackdrop() {
@@ -53,11 +61,16 @@ void SaverForm::Form_MouseDown(int button, int shift) {
 void SaverForm::PaintBackground(HDC hdc) {
     RECT client;
     GetClientRect(Hwnd(), &client);
+    // A monitor's sphere draws with the origin at its monitor's corner and clipped to it: the
+    // background is painted in window terms, and the clipping keeps it on that monitor.
+    POINT origin = {0, 0};
+    SetViewportOrgEx(hdc, 0, 0, &origin);
     if (!backdrop_.Empty()) {
         backdrop_.PaintTo(hdc, client);
     } else {
         FillRect(hdc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     }
+    SetViewportOrgEx(hdc, origin.x, origin.y, nullptr);
 }
 
 LRESULT SaverForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -93,6 +106,11 @@ LRESULT SaverForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // The back and forward buttons are clicks like any other.
             Form_MouseDown(SideButton, CurrentShiftState());
             return TRUE;
+        case WM_DISPLAYCHANGE:
+            // A monitor came or went: cover the new layout; the frame loop makes new spheres.
+            CoverAllMonitors();
+            program_.MonitorsChanged = true;
+            return 0;
         case WM_CLOSE:
             // "End task" and the window's Close command: the saver ends as it does on a key,
             // and the run takes its window down in its own order.

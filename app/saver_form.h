@@ -14,7 +14,7 @@ class SaverForm : public FormWindow {
     // program: the scene's settings, the end flag the handlers set and the About box's texts.
     explicit SaverForm(ProgramState& program) : program_(program) {}
 
-    // "Load": creates the window hidden, covering the whole screen.
+    // "Load": creates the window hidden, covering every monitor.
     bool Load();
     // Takes the current desktop image as the background (before the window is shown).
     void UseDesktopBackdrop();
@@ -30,6 +30,8 @@ class SaverForm : public FormWindow {
   private:
     // Paints the whole client area with the background: black, or the desktop picture.
     void PaintBackground(HDC hdc);
+    // Covers the virtual screen again after the monitors changed.
+    void CoverAllMonitors();
 
     ProgramState& program_;
     DesktopSnapshot backdrop_;

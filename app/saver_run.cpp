@@ -3,15 +3,19 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "app/program_state.h"
 #include "app/saver_form.h"
 #include "base/settings_store.h"
 #include "host/app_window.h"
 #include "host/message_pump.h"
+#include "host/monitors.h"
 #include "host/mouse_cursor.h"
 #include "host/saver_window_hook.h"
 #include "scene/frame_loop.h"
 #include "scene/graphics_layer.h"
+#include "scene/monitor_spheres.h"
 #include "scene/sphere_model.h"
 
 namespace globulon {
@@ -21,12 +25,15 @@ void RunSaver(ProgramState& program, bool previewRunning) {
     // A handle left behind by a preview that did not end cleanly is cleared; a running preview's
     // record is left alone.
     if (!previewRunning) SaveProgramSetting(ActiveSetupKey.Name, L"0");
-    SetFullScreenParameters(scene);
 
     SaverForm form(program);
     if (!form.Load()) return;
     HWND hwnd = form.Hwnd();
-    SetFullScreenCentre(scene, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    // Every monitor gets a sphere of its own, set up as a full screen of that monitor's size.
+    RECT frame = {0, 0, 0, 0};
+    GetWindowRect(hwnd, &frame);
+    std::vector<MonitorSphere> spheres =
+        SpheresForMonitors(scene, MonitorRects(), frame.left, frame.top);
     // The snapshot is taken before the window appears, so it shows the desktop, not the saver.
     if (!scene.UseBlackScreen) form.UseDesktopBackdrop();
 
@@ -38,7 +45,7 @@ void RunSaver(ProgramState& program, bool previewRunning) {
     HookSaverWindow(hwnd, program.UseMouseMove, program.QuitRequested);
     HideMouseCursor();
 
-    HDC hdc = RunFullScreenFrames(scene, hwnd, program.QuitRequested);
+    HDC hdc = RunFullScreenFrames(spheres, hwnd, program.QuitRequested, program.MonitorsChanged);
 
     // The system hears that the saver stopped before its window procedure goes, and the drawing
     // context is released while the window still exists. The input that ended the saver has

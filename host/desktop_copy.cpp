@@ -34,7 +34,7 @@ void DesktopSnapshot::Clear() {
     height_ = 0;
 }
 
-bool DesktopSnapshot::Capture(int widthPx, int heightPx) {
+bool DesktopSnapshot::Capture(int widthPx, int heightPx, int left, int top) {
     Clear();
     if (widthPx <= 0 || heightPx <= 0) return false;
     HDC screen = GetDC(nullptr);
@@ -45,7 +45,7 @@ bool DesktopSnapshot::Capture(int widthPx, int heightPx) {
         if (bitmap) {
             HGDIOBJ previous = SelectObject(memory, bitmap);
             const bool copied =
-                previous && BitBlt(memory, 0, 0, widthPx, heightPx, screen, 0, 0, SRCCOPY);
+                previous && BitBlt(memory, 0, 0, widthPx, heightPx, screen, left, top, SRCCOPY);
             if (previous) SelectObject(memory, previous);
             if (!copied) {
                 DeleteObject(bitmap);
@@ -91,7 +91,9 @@ bool SetDesktopBackdrop(HWND form, DesktopSnapshot& snapshot) {
         snapshot.Clear();
         return false;
     }
-    const bool taken = snapshot.Capture(frame.right - frame.left, frame.bottom - frame.top);
+    // The screen context's origin is the primary monitor's corner; others may lie left or above.
+    const bool taken =
+        snapshot.Capture(frame.right - frame.left, frame.bottom - frame.top, frame.left, frame.top);
     InvalidateRect(form, nullptr, TRUE);
     return taken;
 }

@@ -8,7 +8,7 @@ namespace globulon {
 // Draws the whole primary screen into hdc, stretched to the client area of hwnd.
 void CopyDesktopToWindow(HWND hwnd, HDC hdc);
 
-// A picture of the screen's top-left region, held in a memory bitmap so that it survives every
+// A picture of a region of the screen, held in a memory bitmap so that it survives every
 // repaint of the window that shows it. Owns its bitmap.
 class DesktopSnapshot {
   public:
@@ -17,9 +17,10 @@ class DesktopSnapshot {
     DesktopSnapshot& operator=(const DesktopSnapshot&) = delete;
     ~DesktopSnapshot();
 
-    // Copies the screen's top-left widthPx x heightPx pixels, unscaled, replacing any earlier
-    // picture. False (and empty) when the size is not positive or the copy could not be made.
-    bool Capture(int widthPx, int heightPx);
+    // Copies widthPx x heightPx pixels of the screen from (left, top), unscaled, replacing any
+    // earlier picture. False (and empty) when the size is not positive or the copy could not be
+    // made.
+    bool Capture(int widthPx, int heightPx, int left = 0, int top = 0);
     // Draws the picture's part that lies in area (client coordinates; the picture's top-left
     // corner at 0,0) unscaled; parts of area beyond the picture are painted black. False, drawing
     // nothing, when there is no picture.
@@ -38,8 +39,8 @@ class DesktopSnapshot {
     int height_ = 0;
 };
 
-// Takes the desktop under the form, of the form window's size, as its background picture and
-// has the form repaint. False when no picture could be taken.
+// Takes the desktop under the form (every monitor it covers) as its background picture and has
+// the form repaint. False when no picture could be taken.
 bool SetDesktopBackdrop(HWND form, DesktopSnapshot& snapshot);
 
 }  // namespace globulon

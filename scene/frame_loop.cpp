@@ -3,6 +3,7 @@
 
 #include "host/clock.h"
 #include "host/desktop_copy.h"
+#include "host/monitors.h"
 #include "host/timed_wait.h"
 #include "scene/graphics_layer.h"
 #include "scene/random_source.h"
@@ -61,15 +62,36 @@ void ChangeColorWhenDue(SphereScene& scene, HDC hDC, float& lastColorChange, dou
     if (hDC) GfxSetPen(hDC, scene.PenColor, 1);
 }
 
-HDC RunFullScreenFrames(SphereScene& scene, HWND saverWindow, bool& quitRequested) {
-    HDC hDC = GfxOpen(saverWindow, 0, scene.PenColor, 1);
+void DrawMonitorFrame(MonitorSphere& sphere, HWND saverWindow, HDC hDC) {
+    const PixelRect& area = sphere.Area;
+    POINT previousOrigin = {0, 0};
+    SetViewportOrgEx(hDC, area.Left, area.Top, &previousOrigin);
+    IntersectClipRect(hDC, 0, 0, area.Width, area.Height);
+    BuildRim(sphere.Scene);
+    DrawFrame(sphere.Scene, FrameTarget::SaverWindow, saverWindow, hDC);
+    SelectClipRgn(hDC, nullptr);
+    SetViewportOrgEx(hDC, previousOrigin.x, previousOrigin.y, nullptr);
+}
+
+HDC RunFullScreenFrames(std::vector<MonitorSphere>& spheres, HWND saverWindow, bool& quitRequested,
+                        bool& monitorsChanged) {
+    if (spheres.empty()) return nullptr;
+    HDC hDC = GfxOpen(saverWindow, 0, spheres.front().Scene.PenColor, 1);
     float lastColorChange = 0;
     do {
-        BuildRim(scene);
-        DrawFrame(scene, FrameTarget::SaverWindow, saverWindow, hDC);
-        ChangeColorWhenDue(scene, hDC, lastColorChange, FullScreenColorIntervalFor(scene));
+        for (MonitorSphere& sphere : spheres) DrawMonitorFrame(sphere, saverWindow, hDC);
+        SphereScene& lead = spheres.front().Scene;
+        ChangeColorWhenDue(lead, hDC, lastColorChange, FullScreenColorIntervalFor(lead));
+        SharePenColor(spheres);
         // Input is handled during the wait and may ask the loop to end.
         WaitSeconds(FrameWaitSeconds, quitRequested);
+        if (monitorsChanged) {
+            monitorsChanged = false;
+            RECT frame = {0, 0, 0, 0};
+            GetWindowRect(saverWindow, &frame);
+            spheres =
+                SpheresForMonitors(spheres.front().Scene, MonitorRects(), frame.left, frame.top);
+        }
     } while (!quitRequested);
     return hDC;
 }

@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include <vector>
+
+#include "scene/monitor_spheres.h"
 #include "scene/sphere_frame.h"
 
 namespace globulon {
@@ -21,9 +24,17 @@ void DrawFrame(SphereScene& scene, FrameTarget target, HWND hWnd, HDC hDC);
 // pen colour, puts it into hDC's pen (when there is a context) and notes the time.
 void ChangeColorWhenDue(SphereScene& scene, HDC hDC, float& lastColorChange, double interval);
 
-// The full-screen frame loop on the shown saver window, whose centre is already set: opens the
-// drawing layer on it and draws frames until quitRequested is set, at least one. Returns the
-// still-open context; the saver run closes it with GfxClose once its window procedure is gone.
-HDC RunFullScreenFrames(SphereScene& scene, HWND saverWindow, bool& quitRequested);
+// One frame of a monitor's sphere, drawn into its own area of the saver window: hDC's origin is
+// moved to the area's corner and its drawing clipped to the area meanwhile.
+void DrawMonitorFrame(MonitorSphere& sphere, HWND saverWindow, HDC hDC);
+
+// The full-screen frame loop on the shown saver window: opens the drawing layer on it and draws
+// a frame of every monitor's sphere per pass, until quitRequested is set, at least one pass. The
+// pen colour is shared, its changes timed by the first sphere. When monitorsChanged is set (the
+// window has followed a new monitor layout), the spheres are made anew for the new monitors.
+// Returns the still-open context; the saver run closes it with GfxClose once its window
+// procedure is gone.
+HDC RunFullScreenFrames(std::vector<MonitorSphere>& spheres, HWND saverWindow, bool& quitRequested,
+                        bool& monitorsChanged);
 
 }  // namespace globulon

@@ -112,19 +112,20 @@ void CALLBACK AskToQuit(HWND, UINT, UINT_PTR, DWORD) {
 
 void BenchmarkFullScreenLoop(HWND window) {
     ResetScene();
-    SphereScene& scene = ActiveRun().Scene;
-    testing::CentreFullScreenScene(scene, kScreenWidth, kScreenHeight);
+    ActiveRun().Spheres =
+        SpheresForMonitors(ActiveRun().Scene, {{0, 0, kScreenWidth, kScreenHeight}}, 0, 0);
     // Ends the loop after the given time, as input would.
     const UINT_PTR timer = SetTimer(nullptr, 0, kLoopMilliseconds, AskToQuit);
     const double cpu = ProcessCpuSeconds();
     const double wall = WallSeconds();
-    HDC hDC = RunFullScreenFrames(ActiveRun().Scene, window, ActiveRun().QuitRequested);
+    HDC hDC = RunFullScreenFrames(ActiveRun().Spheres, window, ActiveRun().QuitRequested,
+                                  ActiveRun().MonitorsChanged);
     const double wallUsed = WallSeconds() - wall;
     const double cpuUsed = ProcessCpuSeconds() - cpu;
     KillTimer(nullptr, timer);
     GfxClose(window, hDC);
     // Frames told by the radius: 20 twips per frame while the sphere grows slowly.
-    const int frames = (scene.Radius - 20) / 20;
+    const int frames = (ActiveRun().Spheres.front().Scene.Radius - 20) / 20;
     PrintLoopCpu("full-screen loop 1920x1080", cpuUsed, wallUsed, frames);
 }
 

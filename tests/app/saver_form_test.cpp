@@ -66,6 +66,17 @@ TEST_F(SaverFormTest, ClicksOtherThanAPlainRightClickEndTheSaver) {
     }
 }
 
+TEST_F(SaverFormTest, FollowsAChangeOfMonitorsAndTellsTheLoop) {
+    SetWindowPos(form_.Hwnd(), nullptr, 0, 0, 100, 100, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(form_.Hwnd(), WM_DISPLAYCHANGE, 32, MAKELPARAM(640, 480));
+    EXPECT_TRUE(program_.MonitorsChanged);
+    RECT rect;
+    GetWindowRect(form_.Hwnd(), &rect);
+    EXPECT_EQ(rect.right - rect.left, GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    EXPECT_EQ(rect.bottom - rect.top, GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    EXPECT_FALSE(Ended());
+}
+
 // The system's requests reach the window procedure as messages: "End task", the Close command,
 // the session ending, or the window destroyed from outside.
 TEST_F(SaverFormTest, CloseRequestsEndTheSaverAndLeaveTheWindowToTheRun) {

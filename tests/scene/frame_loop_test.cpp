@@ -38,8 +38,13 @@ class FrameLoopTest : public ::testing::Test {
     }
 };
 
+// The sphere of the full-screen loop's one monitor.
+SphereScene& LoopScene() {
+    return ActiveRun().Spheres.front().Scene;
+}
+
 void CALLBACK QuitAfterThreeFrames(HWND, UINT, UINT_PTR, DWORD) {
-    if (ActiveRun().Scene.Radius >= 80) ActiveRun().QuitRequested = true;
+    if (LoopScene().Radius >= 80) ActiveRun().QuitRequested = true;
 }
 
 // --- full screen ------------------------------------------------------------------------------
@@ -48,7 +53,8 @@ class FullScreenLoopTest : public FrameLoopTest {
   protected:
     void SetUp() override {
         FrameLoopTest::SetUp();
-        testing::CentreFullScreenScene(ActiveRun().Scene, 320, 200);
+        // One monitor: the window's whole client area, as a single screen has it.
+        ActiveRun().Spheres = SpheresForMonitors(ActiveRun().Scene, {{0, 0, 320, 200}}, 0, 0);
         ASSERT_TRUE(form_.CreateForm(L"saver test", WS_POPUP, 0, 320, 200));
     }
     FormWindow form_;
@@ -56,9 +62,10 @@ class FullScreenLoopTest : public FrameLoopTest {
 
 TEST_F(FullScreenLoopTest, DrawsOneFrameEvenWhenAskedToEndBeforehand) {
     ActiveRun().QuitRequested = true;
-    HDC hDC = RunFullScreenFrames(ActiveRun().Scene, form_.Hwnd(), ActiveRun().QuitRequested);
+    HDC hDC = RunFullScreenFrames(ActiveRun().Spheres, form_.Hwnd(), ActiveRun().QuitRequested,
+                                  ActiveRun().MonitorsChanged);
     ASSERT_NE(hDC, nullptr);
-    const SphereScene& scene = ActiveRun().Scene;
+    const SphereScene& scene = LoopScene();
     EXPECT_EQ(scene.Radius, 40);  // one step of the radius rule
     EXPECT_EQ(scene.Rim.size(), 14u);
     // The layer is still open with its black brush and the fixed pen; the run closes it.
@@ -75,18 +82,34 @@ TEST_F(FullScreenLoopTest, EndsAtTheEndOfThePassInWhichTheFlagWasSet) {
     // are drawn (radius 20 + 3 x 20). No further frame follows.
     const UINT_PTR timer = SetTimer(nullptr, 0, 10, QuitAfterThreeFrames);
     ASSERT_NE(timer, 0u);
-    HDC hDC = RunFullScreenFrames(ActiveRun().Scene, form_.Hwnd(), ActiveRun().QuitRequested);
+    HDC hDC = RunFullScreenFrames(ActiveRun().Spheres, form_.Hwnd(), ActiveRun().QuitRequested,
+                                  ActiveRun().MonitorsChanged);
     KillTimer(nullptr, timer);
-    EXPECT_EQ(ActiveRun().Scene.Radius, 80);
+    EXPECT_EQ(LoopScene().Radius, 80);
+    GfxClose(form_.Hwnd(), hDC);
+}
+
+TEST_F(FullScreenLoopTest, NewSpheresForTheMonitorsWhenTheLayoutChanged) {
+    ActiveRun().QuitRequested = true;
+    ActiveRun().MonitorsChanged = true;
+    HDC hDC = RunFullScreenFrames(ActiveRun().Spheres, form_.Hwnd(), ActiveRun().QuitRequested,
+                                  ActiveRun().MonitorsChanged);
+    EXPECT_FALSE(ActiveRun().MonitorsChanged);
+    // The test display has one monitor: the sphere is now sized from it, not from the window.
+    ASSERT_EQ(ActiveRun().Spheres.size(), 1u);
+    EXPECT_EQ(ActiveRun().Spheres.front().Area.Width, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(LoopScene().CenterX, GetSystemMetrics(SM_CXSCREEN) * 15 / 2.0f);
+    EXPECT_EQ(LoopScene().Radius, 20);  // a fresh cycle
     GfxClose(form_.Hwnd(), hDC);
 }
 
 TEST_F(FullScreenLoopTest, RandomColourChangesInTheFirstPass) {
-    SphereScene& scene = ActiveRun().Scene;
+    SphereScene& scene = LoopScene();
     scene.UseRandomColors = true;
     ActiveRun().QuitRequested = true;
     if (ClockSeconds() < 1.0f) GTEST_SKIP() << "just after midnight the first change waits";
-    HDC hDC = RunFullScreenFrames(ActiveRun().Scene, form_.Hwnd(), ActiveRun().QuitRequested);
+    HDC hDC = RunFullScreenFrames(ActiveRun().Spheres, form_.Hwnd(), ActiveRun().QuitRequested,
+                                  ActiveRun().MonitorsChanged);
     EXPECT_NE(scene.PenColor, kRed);
     EXPECT_TRUE(IsLight(scene.PenColor));
     // The new colour is in the context's pen.
@@ -97,14 +120,15 @@ TEST_F(FullScreenLoopTest, RandomColourChangesInTheFirstPass) {
 }
 
 TEST_F(FullScreenLoopTest, NoColourChangeDuringARest) {
-    SphereScene& scene = ActiveRun().Scene;
+    SphereScene& scene = LoopScene();
     scene.UseRandomColors = true;
     scene.Radius = 20;
     scene.Speed = 20;
     scene.Pausing = true;
     scene.PauseStart = ClockSeconds();
     ActiveRun().QuitRequested = true;
-    HDC hDC = RunFullScreenFrames(ActiveRun().Scene, form_.Hwnd(), ActiveRun().QuitRequested);
+    HDC hDC = RunFullScreenFrames(ActiveRun().Spheres, form_.Hwnd(), ActiveRun().QuitRequested,
+                                  ActiveRun().MonitorsChanged);
     EXPECT_TRUE(scene.Pausing);
     EXPECT_EQ(scene.PenColor, kRed);
     GfxClose(form_.Hwnd(), hDC);

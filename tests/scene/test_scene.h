@@ -3,8 +3,10 @@
 #pragma once
 
 #include <cmath>
+#include <vector>
 
 #include "scene/graphics_layer.h"
+#include "scene/monitor_spheres.h"
 #include "scene/sphere_model.h"
 
 namespace globulon::testing {
@@ -14,6 +16,9 @@ namespace globulon::testing {
 struct TestRun {
     SphereScene Scene;
     bool QuitRequested = false;
+    // The full-screen loop's spheres, one per monitor, and its layout flag.
+    std::vector<MonitorSphere> Spheres;
+    bool MonitorsChanged = false;
 };
 inline TestRun& ActiveRun() {
     static TestRun run;
