@@ -3,27 +3,18 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include "tests/scene/scene_settings.h"
 
 namespace globulon {
 namespace {
 
-// What start-up sets before any run: pi, thirteen rim points, 15 twips per pixel.
-SphereScene Settings(ColorValue penColor = 0) {
-    SphereScene scene;
-    scene.Pi = 4.0 * std::atan(1.0);
-    scene.RimMax = 13;
-    scene.TwipsPerPixelX = 15;
-    scene.TwipsPerPixelY = 15;
-    scene.PenColor = penColor;
-    return scene;
-}
+using testing::StartUpScene;
 
 TEST(SpheresForMonitors, OneMonitorIsTheSingleScreenItAlwaysWas) {
-    SphereScene single = Settings();
+    SphereScene single = StartUpScene();
     SetFullScreenParameters(single);
     SetFullScreenCentre(single, 1920, 1080);
-    const auto spheres = SpheresForMonitors(Settings(), {{0, 0, 1920, 1080}}, 0, 0);
+    const auto spheres = SpheresForMonitors(StartUpScene(), {{0, 0, 1920, 1080}}, 0, 0);
     ASSERT_EQ(spheres.size(), 1u);
     const SphereScene& scene = spheres[0].Scene;
     EXPECT_EQ(scene.CenterX, single.CenterX);
@@ -36,7 +27,7 @@ TEST(SpheresForMonitors, OneMonitorIsTheSingleScreenItAlwaysWas) {
 }
 
 TEST(SpheresForMonitors, EachMonitorHasItsOwnCentreAndAreaInTheWindow) {
-    SphereScene settings = Settings(MakeColor(1, 2, 3));
+    SphereScene settings = StartUpScene(MakeColor(1, 2, 3));
     settings.Pausing = true;  // a layout change in the middle of a rest
     // The primary 1024x768 at 0,0 and an 800x600 monitor left of it: the window starts at -800.
     const auto spheres =
@@ -54,7 +45,7 @@ TEST(SpheresForMonitors, EachMonitorHasItsOwnCentreAndAreaInTheWindow) {
 }
 
 TEST(SharePenColor, EverySphereTakesTheFirstOnesColour) {
-    auto spheres = SpheresForMonitors(Settings(), {{0, 0, 640, 480}, {640, 0, 640, 480}}, 0, 0);
+    auto spheres = SpheresForMonitors(StartUpScene(), {{0, 0, 640, 480}, {640, 0, 640, 480}}, 0, 0);
     spheres[0].Scene.PenColor = MakeColor(200, 150, 120);
     SharePenColor(spheres);
     EXPECT_EQ(spheres[1].Scene.PenColor, MakeColor(200, 150, 120));

@@ -3,9 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 #include <vector>
+
+#include "tests/scene/scene_settings.h"
 
 namespace globulon {
 namespace {
@@ -41,12 +42,7 @@ constexpr ColorValue kPen = MakeColor(0, 255, 0);
 
 // The full-screen sphere on a 200 x 160 pixel area at 15 twips per pixel, thirteen rim points.
 SphereScene SmallScreenScene() {
-    SphereScene scene;
-    scene.Pi = 4.0 * std::atan(1.0);
-    scene.RimMax = 13;
-    scene.TwipsPerPixelX = 15;
-    scene.TwipsPerPixelY = 15;
-    scene.PenColor = kPen;
+    SphereScene scene = testing::StartUpScene(kPen);
     SetFullScreenParameters(scene);
     SetFullScreenCentre(scene, 200, 160);
     return scene;

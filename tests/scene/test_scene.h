@@ -1,13 +1,13 @@
-// The scene as the frame tests and the benchmark start it: a fresh scene and end flag, pi,
-// thirteen rim steps and 15 twips per pixel, as on the usual screens.
+// The scene as the frame tests and the benchmark start it: a fresh scene and end flag, and the
+// scene start-up leaves (pi, thirteen rim steps, 15 twips per pixel).
 #pragma once
 
-#include <cmath>
 #include <vector>
 
 #include "scene/graphics_layer.h"
 #include "scene/monitor_spheres.h"
 #include "scene/sphere_model.h"
+#include "tests/scene/scene_settings.h"
 
 namespace globulon::testing {
 
@@ -30,13 +30,8 @@ inline TestRun& ActiveRun() {
 inline SphereScene& ResetTestScene(ColorValue penColor = 0) {
     ActiveRun() = TestRun();
     ResetGraphicsLayer();
-    SphereScene& scene = ActiveRun().Scene;
-    scene.Pi = 4.0 * std::atan(1.0);
-    scene.RimMax = 13;
-    scene.TwipsPerPixelX = 15;
-    scene.TwipsPerPixelY = 15;
-    scene.PenColor = penColor;
-    return scene;
+    ActiveRun().Scene = StartUpScene(penColor);
+    return ActiveRun().Scene;
 }
 
 // The full-screen sizes and the centre of a width x height pixel area.
