@@ -28,6 +28,7 @@ void WaitSeconds(float seconds, bool& quitRequested) {
     const double end = MonotonicSeconds() + seconds;
     for (;;) {
         if (!PumpMessages()) quitRequested = true;
+        if (quitRequested) return;
         const double remaining = end - MonotonicSeconds();
         if (remaining <= 0) return;
         // Sleep until a message arrives or the time is up, instead of spinning on the queue.
