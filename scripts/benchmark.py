@@ -337,7 +337,8 @@ def tables(results, sizes, runs, started, minutes):
               " wineserver. Memory is the program's own process at the end of the cycle. \"Idle servers\""
               " is the X server, wineserver and Wine helpers over"
               f" {IDLE_SECONDS['wine']} s (Wine) or {IDLE_SECONDS['native']} s (X11) just before"
-              " the program starts; \"above idle\" subtracts it.", "",
+              " the program starts; \"above idle\" subtracts it. The rest lasts 3 s, so one 10-ms tick"
+              " there is 0.33%.", "",
               "## Goals", ""]
     for size in sizes:
         for label, figure in (("all", lambda r: r["cycle"]["total"]),
