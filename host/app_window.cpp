@@ -10,25 +10,34 @@ HWND FindAppWindow(const std::wstring& title, const std::wstring& className) {
     return FindWindowW(windowClass.c_str(), title.c_str());
 }
 
+namespace {
+
+// What the search for a disabled window's modal box looks for, and what it found.
+struct ModalSearch {
+    HWND Disabled;
+    HWND Found;
+};
+
+// A named callback, not a lambda: 32-bit Windows calls it with the stdcall convention, to which
+// a lambda does not convert.
+BOOL CALLBACK NoteEnabledWindow(HWND candidate, LPARAM lParam) {
+    auto* search = reinterpret_cast<ModalSearch*>(lParam);
+    if (candidate == search->Disabled || !IsWindowVisible(candidate) ||
+        !IsWindowEnabled(candidate)) {
+        return TRUE;
+    }
+    search->Found = candidate;
+    return FALSE;
+}
+
+}  // namespace
+
 HWND InputWindowFor(HWND hwnd) {
     if (IsWindowEnabled(hwnd)) return hwnd;
     // A disabled window waits for a modal box of its own program, made on the same thread.
-    struct Search {
-        HWND Disabled;
-        HWND Found;
-    } search = {hwnd, nullptr};
-    EnumThreadWindows(
-        GetWindowThreadProcessId(hwnd, nullptr),
-        [](HWND candidate, LPARAM lParam) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(lParam);
-            if (candidate == s->Disabled || !IsWindowVisible(candidate) ||
-                !IsWindowEnabled(candidate)) {
-                return TRUE;
-            }
-            s->Found = candidate;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    ModalSearch search = {hwnd, nullptr};
+    EnumThreadWindows(GetWindowThreadProcessId(hwnd, nullptr), NoteEnabledWindow,
+                      reinterpret_cast<LPARAM>(&search));
     return search.Found ? search.Found : hwnd;
 }
 

@@ -28,11 +28,16 @@ void WaitSeconds(float seconds, bool& quitRequested) {
     const double end = MonotonicSeconds() + seconds;
     for (;;) {
         if (!PumpMessages()) quitRequested = true;
+        if (quitRequested) return;
         const double remaining = end - MonotonicSeconds();
         if (remaining <= 0) return;
         // Sleep until a message arrives or the time is up, instead of spinning on the queue.
         const DWORD milliseconds = static_cast<DWORD>(std::ceil(remaining * 1000.0));
-        MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        const DWORD woken =
+            MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+        // Nothing arrived and the time is up: another pump would only ask the (Wine) server
+        // once more per frame for an empty queue; the next wait pumps first anyway.
+        if (woken == WAIT_TIMEOUT && MonotonicSeconds() >= end) return;
     }
 }
 

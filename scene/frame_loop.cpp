@@ -37,6 +37,9 @@ class GdiCanvas final : public FrameCanvas {
     void Disc(const PixelBox& box) override {
         GfxEllipse(hDC_, box.Left, box.Top, box.Right, box.Bottom);
     }
+    void FillArea(const PixelBox& area) override {
+        GfxFillRect(hDC_, GfxBrush(), RECT{area.Left, area.Top, area.Right, area.Bottom});
+    }
     void MoveDot(const PixelPoint& point, ColorValue color) override {
         GfxMoveDot(hDC_, point.X, point.Y, color);
     }

@@ -8,8 +8,13 @@ namespace globulon {
 void DrawSphereFrame(SphereScene& scene, float now, FrameCanvas& canvas) {
     if (ApplyRadiusRule(scene, now)) canvas.ClearPicture();
 
-    // The black disc wipes everything inside it, the previous frame's chords included.
-    canvas.Disc(DiscBox(scene));
+    // The black disc wipes everything inside it, the previous frame's chords included. Once it
+    // covers the whole area, a plain fill gives the same pixels far more cheaply.
+    if (DiscCoversArea(scene)) {
+        canvas.FillArea(AreaBox(scene));
+    } else {
+        canvas.Disc(DiscBox(scene));
+    }
 
     // Every rim point joined to every later one. The last entry coincides with the first, so
     // (0, last) is a dot alone and each (k, last) repeats the chord (k, 0). A rim not yet built

@@ -17,6 +17,9 @@ class FrameCanvas {
     virtual ~FrameCanvas() = default;
     // The disc: inside filled black, outline in the pen; right and bottom excluded.
     virtual void Disc(const PixelBox& box) = 0;
+    // The drawing area filled black, right and bottom excluded: what the disc draws when it
+    // covers the whole area. (0, 0) is the area's own corner.
+    virtual void FillArea(const PixelBox& area) = 0;
     // Moves the current position to point and sets that pixel to color.
     virtual void MoveDot(const PixelPoint& point, ColorValue color) = 0;
     // A line in the pen from the current position up to, not including, point.

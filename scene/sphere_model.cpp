@@ -194,6 +194,37 @@ PixelBox DiscBox(const SphereScene& scene) {
                     TwipsToPixels(Rnd(centerY + radius), scene.TwipsPerPixelY)};
 }
 
+PixelBox AreaBox(const SphereScene& scene) {
+    return PixelBox{0, 0, TwipsToPixels(Rnd(2.0 * scene.CenterX), scene.TwipsPerPixelX),
+                    TwipsToPixels(Rnd(2.0 * scene.CenterY), scene.TwipsPerPixelY)};
+}
+
+bool DiscCoversArea(const SphereScene& scene) {
+    const PixelBox area = AreaBox(scene);
+    if (area.Right <= 0 || area.Bottom <= 0) return false;
+    // The outline runs through the centres of the box's first and last pixel columns and rows.
+    // Each corner pixel of the area must lie this far inside that curve, so that no rounding of
+    // the outline's rasteriser can put an outline pixel on the area.
+    constexpr double OutlineClearance = 2.0;
+    const PixelBox disc = DiscBox(scene);
+    const double semiAxisX = (static_cast<double>(disc.Right) - 1 - disc.Left) / 2;
+    const double semiAxisY = (static_cast<double>(disc.Bottom) - 1 - disc.Top) / 2;
+    const double innerX = semiAxisX - OutlineClearance;
+    const double innerY = semiAxisY - OutlineClearance;
+    if (innerX <= 0 || innerY <= 0) return false;
+    const double centreX = disc.Left + semiAxisX;
+    const double centreY = disc.Top + semiAxisY;
+    // Disc and area are both convex: the area lies inside when its four corner pixels do.
+    for (const double x : {0.0, area.Right - 1.0}) {
+        for (const double y : {0.0, area.Bottom - 1.0}) {
+            const double u = (x - centreX) / innerX;
+            const double v = (y - centreY) / innerY;
+            if (u * u + v * v > 1.0) return false;
+        }
+    }
+    return true;
+}
+
 ColorValue PickColor(const std::function<float()>& uniform) {
     int channels[3] = {0, 0, 0};
     for (int& channel : channels) {

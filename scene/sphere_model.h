@@ -89,6 +89,14 @@ float ClockSince(float earlier, float now);
 PixelPoint RimPointPixel(const SphereScene& scene, int k);
 PixelBox DiscBox(const SphereScene& scene);
 
+// The drawing area the centre was set for: from (0, 0) to twice the centre, in pixels.
+PixelBox AreaBox(const SphereScene& scene);
+
+// Whether the disc of the current Radius, drawn with its 1-pixel outline and right and bottom
+// excluded, leaves every pixel of the drawing area inside its black interior, clear of the
+// outline: filling the area black then gives the very same pixels, at a fraction of the cost.
+bool DiscCoversArea(const SphereScene& scene);
+
 // A light random colour: every channel between 120 and 255. uniform() returns floats in [0, 1).
 ColorValue PickColor(const std::function<float()>& uniform);
 

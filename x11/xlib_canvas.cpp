@@ -87,6 +87,12 @@ void XlibCanvas::Disc(const PixelBox& box) {
     XDrawArc(display_, window_, penGc_, box.Left, box.Top, width, height, 0, FullCircle);
 }
 
+void XlibCanvas::FillArea(const PixelBox& area) {
+    XFillRectangle(display_, window_, blackGc_, area.Left, area.Top,
+                   static_cast<unsigned>(std::max(0, area.Right - area.Left)),
+                   static_cast<unsigned>(std::max(0, area.Bottom - area.Top)));
+}
+
 void XlibCanvas::MoveDot(const PixelPoint& point, ColorValue color) {
     // The dots are drawn in the pen's colour: the frame gives both the same.
     SetPen(color);

@@ -21,6 +21,7 @@ class XlibCanvas final : public FrameCanvas {
     void SetPen(ColorValue color);
 
     void Disc(const PixelBox& box) override;
+    void FillArea(const PixelBox& area) override;
     void MoveDot(const PixelPoint& point, ColorValue color) override;
     void LineTo(const PixelPoint& point) override;
     void ClearPicture() override;

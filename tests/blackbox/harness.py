@@ -197,13 +197,11 @@ def control_rects(title):
     return controls, open_list
 
 
-class PixelWatch:
-    """Reads one pixel of the X screen as fast as it can, in a thread, until stopped: catches
-    what a screenshot is too slow for, such as one wrong frame of a few milliseconds."""
+class ScreenReader:
+    """Reads pixels of the X screen straight through Xlib: fast enough to catch one frame."""
 
-    def __init__(self, x, y):
+    def __init__(self):
         import ctypes
-        import threading
         xlib = ctypes.CDLL("libX11.so.6")
         xlib.XOpenDisplay.restype = ctypes.c_void_p
         xlib.XDefaultRootWindow.restype = ctypes.c_ulong
@@ -215,25 +213,44 @@ class PixelWatch:
         xlib.XGetPixel.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int]
         xlib.XDestroyImage.argtypes = [ctypes.c_void_p]
         xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
-        self._xlib, self._x, self._y = xlib, x, y
+        self._xlib = xlib
+        self._display = xlib.XOpenDisplay(None)
+        self._root = xlib.XDefaultRootWindow(self._display)
+
+    def pixels(self, x, y, width=1, height=1):
+        """The (r, g, b) of each pixel of the rectangle, row by row ([] when it cannot be read)."""
+        xlib = self._xlib
+        z_pixmap, all_planes = 2, 0xFFFFFFFF
+        image = xlib.XGetImage(self._display, self._root, x, y, width, height, all_planes,
+                               z_pixmap)
+        if not image:
+            return []
+        values = [xlib.XGetPixel(image, i, j) for j in range(height) for i in range(width)]
+        xlib.XDestroyImage(image)
+        return [((p >> 16) & 255, (p >> 8) & 255, p & 255) for p in values]
+
+    def close(self):
+        self._xlib.XCloseDisplay(self._display)
+
+
+class PixelWatch:
+    """Reads one pixel of the X screen as fast as it can, in a thread, until stopped: catches
+    what a screenshot is too slow for, such as one wrong frame of a few milliseconds."""
+
+    def __init__(self, x, y):
+        import threading
+        self._x, self._y = x, y
         self.samples = []  # (r, g, b) per reading
         self._stop = threading.Event()
         self._thread = threading.Thread(target=self._watch, daemon=True)
         self._thread.start()
 
     def _watch(self):
-        xlib = self._xlib
-        display = xlib.XOpenDisplay(None)
-        root = xlib.XDefaultRootWindow(display)
-        z_pixmap, all_planes = 2, 0xFFFFFFFF
+        reader = ScreenReader()
         while not self._stop.is_set():
-            image = xlib.XGetImage(display, root, self._x, self._y, 1, 1, all_planes, z_pixmap)
-            if image:
-                pixel = xlib.XGetPixel(image, 0, 0)
-                xlib.XDestroyImage(image)
-                self.samples.append(((pixel >> 16) & 255, (pixel >> 8) & 255, pixel & 255))
+            self.samples.extend(reader.pixels(self._x, self._y))
             time.sleep(0.0005)
-        xlib.XCloseDisplay(display)
+        reader.close()
 
     def stop(self):
         self._stop.set()

@@ -15,6 +15,7 @@ namespace {
 using testing::ProcessCpuSeconds;
 
 constexpr UINT kPing = WM_APP + 1;
+constexpr UINT kEndRequest = WM_APP + 2;  // its handler sets the loop's end flag, as a key does
 
 double Seconds() {
     LARGE_INTEGER frequency, now;
@@ -25,10 +26,16 @@ double Seconds() {
 
 // Clock readings at which the window's procedure handled each ping.
 std::vector<double> pingsHandledAt;
+// The end flag the window's procedure sets on kEndRequest.
+bool* endFlag = nullptr;
 
 LRESULT CALLBACK PingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kPing) {
         pingsHandledAt.push_back(Seconds());
+        return 0;
+    }
+    if (message == kEndRequest) {
+        *endFlag = true;
         return 0;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -39,6 +46,7 @@ class TimedWaitTest : public ::testing::Test {
     void SetUp() override {
         pingsHandledAt.clear();
         quit_ = false;
+        endFlag = &quit_;
         WNDCLASSW wc = {};
         wc.lpfnWndProc = PingProc;
         wc.hInstance = GetModuleHandleW(nullptr);
@@ -109,6 +117,40 @@ TEST_F(TimedWaitTest, WaitingDoesNotSpin) {
 TEST_F(TimedWaitTest, AQuitMessageEndsTheRunningLoop) {
     PostQuitMessage(0);
     WaitSeconds(0, quit_);
+    EXPECT_TRUE(quit_);
+}
+
+// --- ending early: a key must end the saver at once, not after the rest of the frame's wait ---
+
+TEST_F(TimedWaitTest, AnEndRequestHandledDuringTheWaitEndsItAtOnce) {
+    double postedAt = 0;
+    std::thread poster([&] {
+        Sleep(100);
+        postedAt = Seconds();
+        PostMessageW(hwnd_, kEndRequest, 0, 0);
+    });
+    WaitSeconds(5.0f, quit_);
+    const double ended = Seconds();
+    poster.join();
+    EXPECT_TRUE(quit_);
+    EXPECT_LT(ended - postedAt, 0.05);
+}
+
+TEST_F(TimedWaitTest, AnEndAlreadyRequestedStillPumpsOnceThenReturns) {
+    quit_ = true;
+    PostMessageW(hwnd_, kPing, 0, 0);
+    const double began = Seconds();
+    WaitSeconds(5.0f, quit_);
+    EXPECT_LT(Seconds() - began, 0.05);
+    EXPECT_EQ(pingsHandledAt.size(), 1u);
+    EXPECT_TRUE(quit_);
+}
+
+TEST_F(TimedWaitTest, AQuitMessageEndsALongWaitAtOnce) {
+    PostQuitMessage(0);
+    const double began = Seconds();
+    WaitSeconds(5.0f, quit_);
+    EXPECT_LT(Seconds() - began, 0.05);
     EXPECT_TRUE(quit_);
 }
 

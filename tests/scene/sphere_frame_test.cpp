@@ -13,7 +13,7 @@ namespace {
 
 // One canvas call: its kind and its points (the disc's box as two corners).
 struct Call {
-    char Kind;  // 'D' disc, 'M' move and dot, 'L' line, 'C' clear
+    char Kind;  // 'D' disc, 'F' area fill, 'M' move and dot, 'L' line, 'C' clear
     PixelPoint A;
     PixelPoint B;
     ColorValue Color = 0;
@@ -23,6 +23,9 @@ class RecordingCanvas final : public FrameCanvas {
   public:
     void Disc(const PixelBox& box) override {
         calls.push_back({'D', {box.Left, box.Top}, {box.Right, box.Bottom}});
+    }
+    void FillArea(const PixelBox& area) override {
+        calls.push_back({'F', {area.Left, area.Top}, {area.Right, area.Bottom}});
     }
     void MoveDot(const PixelPoint& point, ColorValue color) override {
         calls.push_back({'M', point, {}, color});
@@ -90,6 +93,20 @@ TEST(DrawSphereFrame, DiscIsTheBoxOfTheRadiusAfterTheRule) {
     ASSERT_EQ(disc.Kind, 'D');
     EXPECT_TRUE(disc.A == (PixelPoint{60, 40}));
     EXPECT_TRUE(disc.B == (PixelPoint{140, 120}));
+}
+
+TEST(DrawSphereFrame, DiscCoveringTheAreaBecomesAFillOfTheArea) {
+    SphereScene scene = SmallScreenScene();
+    scene.Radius = 3000;  // 200 pixels: far past the corners of the 200 x 160 area
+    scene.Speed = 1200;
+    BuildRim(scene);
+    RecordingCanvas canvas;
+    DrawSphereFrame(scene, 1000.0f, canvas);
+    ASSERT_TRUE(DiscCoversArea(scene));
+    EXPECT_EQ(canvas.Kinds().substr(0, 3), "FML");
+    EXPECT_EQ(canvas.calls.size(), 1u + 2u * 91u);
+    EXPECT_TRUE(canvas.calls.front().A == (PixelPoint{0, 0}));
+    EXPECT_TRUE(canvas.calls.front().B == (PixelPoint{200, 160}));
 }
 
 TEST(DrawSphereFrame, RimNotYetBuiltDrawsTheDiscAlone) {

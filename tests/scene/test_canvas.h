@@ -55,6 +55,15 @@ class TestCanvas {
         return count;
     }
 
+    // How many pixels differ from another picture of the same size (all when the sizes differ).
+    int Differences(const TestCanvas& other) const {
+        GdiFlush();
+        if (other.width_ != width_ || other.height_ != height_) return width_ * height_;
+        int count = 0;
+        for (int i = 0; i < width_ * height_; ++i) count += pixels_[i] != other.pixels_[i];
+        return count;
+    }
+
   private:
     static std::uint32_t ToPixel(COLORREF color) {
         return (static_cast<std::uint32_t>(GetRValue(color)) << 16) |
