@@ -52,7 +52,7 @@ start_display() {
     local size=${1:-1024x768x24}
     local number=90
     while [ -e "/tmp/.X${number}-lock" ]; do number=$((number + 1)); done
-    Xvfb ":$number" -screen 0 "$size" -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$number" -screen 0 "$size" -nolisten tcp -noreset >/dev/null 2>&1 &
     GLOBULON_XVFB_PID=$!
     export DISPLAY=":$number"
     for _ in $(seq 100); do

@@ -33,7 +33,8 @@ class TwoMonitors(unittest.TestCase):
         cls.display = f":{number}"
         cls.xephyr = subprocess.Popen(
             ["Xephyr", cls.display, "+xinerama", "-screen", "1024x768", "-screen", "800x600",
-             "-nolisten", "tcp"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+             "-nolisten", "tcp", "-noreset"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         ready = wait_until(lambda: subprocess.run(["xdpyinfo", "-display", cls.display],
                                                   capture_output=True).returncode == 0, 10)
         if not ready:

@@ -30,11 +30,13 @@ xvfb = None
 
 
 def setUpModule():
-    """Starts Xvfb on a display number it picks itself and makes it the tests' display."""
+    """Starts Xvfb on a display number it picks itself and makes it the tests' display. The
+    server must not reset when its last client goes between two tests: a test connecting during
+    the reset would find no display."""
     global xvfb
     read_end, write_end = os.pipe()
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                             f"{SCREEN[0]}x{SCREEN[1]}x24", "-nolisten", "tcp"],
+                             f"{SCREEN[0]}x{SCREEN[1]}x24", "-nolisten", "tcp", "-noreset"],
                             pass_fds=[write_end], stdout=subprocess.DEVNULL,
                             stderr=subprocess.DEVNULL)
     os.close(write_end)
