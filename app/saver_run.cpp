@@ -10,12 +10,10 @@
 #include "base/settings_store.h"
 #include "host/app_window.h"
 #include "host/message_pump.h"
-#include "host/monitors.h"
 #include "host/mouse_cursor.h"
 #include "host/saver_window_hook.h"
 #include "scene/frame_loop.h"
 #include "scene/graphics_layer.h"
-#include "scene/monitor_spheres.h"
 #include "scene/sphere_model.h"
 
 namespace globulon {
@@ -30,10 +28,7 @@ void RunSaver(ProgramState& program, bool previewRunning) {
     if (!form.Load()) return;
     HWND hwnd = form.Hwnd();
     // Every monitor gets a sphere of its own, set up as a full screen of that monitor's size.
-    RECT frame = {0, 0, 0, 0};
-    GetWindowRect(hwnd, &frame);
-    std::vector<MonitorSphere> spheres =
-        SpheresForMonitors(scene, MonitorRects(), frame.left, frame.top);
+    std::vector<MonitorSphere> spheres = SpheresForWindow(scene, hwnd);
     // The snapshot is taken before the window appears, so it shows the desktop, not the saver.
     if (!scene.UseBlackScreen) form.UseDesktopBackdrop();
 

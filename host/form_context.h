@@ -23,6 +23,7 @@ struct FormContext {
     void RequestQuit() const {
         if (QuitRequested) *QuitRequested = true;
     }
+    bool QuitWasRequested() const { return QuitRequested && *QuitRequested; }
 };
 
 }  // namespace globulon

@@ -6,21 +6,16 @@
 namespace globulon {
 namespace {
 
-bool IsKeyMessage(const MSG& msg) {
-    return msg.hwnd && msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST;
-}
-
-// A window disabled by a modal box of the program (the About box, the colour picker) takes no
-// keys, even when it still holds the focus: Enter must not press its OK behind the box.
-bool ForDisabledWindow(const MSG& msg) {
+// Keys for a form: a window disabled by a modal box of the program (the About box, the colour
+// picker) takes none, even when it still holds the focus, so that Enter cannot press its OK
+// behind the box; forms with controls (WS_EX_CONTROLPARENT) get the dialog keys. True when the
+// key is dealt with here.
+bool HandledAsFormKey(MSG& msg) {
+    if (!msg.hwnd || msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
     HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-    return root && !IsWindowEnabled(root);
-}
-
-// Forms that hold controls carry WS_EX_CONTROLPARENT; they get dialog keyboard handling.
-bool HandledAsDialogKey(MSG& msg) {
-    HWND root = GetAncestor(msg.hwnd, GA_ROOT);
-    if (!root || !(GetWindowLongPtrW(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)) return false;
+    if (!root) return false;
+    if (!IsWindowEnabled(root)) return true;
+    if (!(GetWindowLongPtrW(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT)) return false;
     return IsDialogMessageW(root, &msg) != 0;
 }
 
@@ -34,7 +29,7 @@ bool PumpMessages() {
             keepRunning = false;
             continue;
         }
-        if (IsKeyMessage(msg) && (ForDisabledWindow(msg) || HandledAsDialogKey(msg))) continue;
+        if (HandledAsFormKey(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

@@ -65,6 +65,12 @@ void ChangeColorWhenDue(SphereScene& scene, HDC hDC, float& lastColorChange, dou
     if (hDC) GfxSetPen(hDC, scene.PenColor, 1);
 }
 
+std::vector<MonitorSphere> SpheresForWindow(const SphereScene& settings, HWND saverWindow) {
+    RECT frame = {0, 0, 0, 0};
+    GetWindowRect(saverWindow, &frame);
+    return SpheresForMonitors(settings, MonitorRects(), frame.left, frame.top);
+}
+
 void DrawMonitorFrame(MonitorSphere& sphere, HWND saverWindow, HDC hDC) {
     const PixelRect& area = sphere.Area;
     POINT previousOrigin = {0, 0};
@@ -90,10 +96,7 @@ HDC RunFullScreenFrames(std::vector<MonitorSphere>& spheres, HWND saverWindow, b
         WaitSeconds(FrameWaitSeconds, quitRequested);
         if (monitorsChanged) {
             monitorsChanged = false;
-            RECT frame = {0, 0, 0, 0};
-            GetWindowRect(saverWindow, &frame);
-            spheres =
-                SpheresForMonitors(spheres.front().Scene, MonitorRects(), frame.left, frame.top);
+            spheres = SpheresForWindow(spheres.front().Scene, saverWindow);
         }
     } while (!quitRequested);
     return hDC;

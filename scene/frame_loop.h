@@ -24,6 +24,10 @@ void DrawFrame(SphereScene& scene, FrameTarget target, HWND hWnd, HDC hDC);
 // pen colour, puts it into hDC's pen (when there is a context) and notes the time.
 void ChangeColorWhenDue(SphereScene& scene, HDC hDC, float& lastColorChange, double interval);
 
+// A sphere for each monitor the saver window covers, set up from settings (see
+// SpheresForMonitors), in the window's client coordinates.
+std::vector<MonitorSphere> SpheresForWindow(const SphereScene& settings, HWND saverWindow);
+
 // One frame of a monitor's sphere, drawn into its own area of the saver window: hDC's origin is
 // moved to the area's corner and its drawing clipped to the area meanwhile.
 void DrawMonitorFrame(MonitorSphere& sphere, HWND saverWindow, HDC hDC);

@@ -12,23 +12,17 @@ void RunConfigure(HWND ownerWindow, const FormContext& context) {
     // the dialog is open.
     if (ownerWindow) EnableWindow(ownerWindow, FALSE);
 
-    // Without a flag of the caller's, the run keeps its own: closing the dialog must end it.
-    bool ownFlag = false;
-    FormContext dialogContext = context;
-    if (!dialogContext.QuitRequested) dialogContext.QuitRequested = &ownFlag;
-    const bool& quitRequested = *dialogContext.QuitRequested;
-
-    SetupForm fsetup(dialogContext);
+    SetupForm fsetup(context);
     if (fsetup.Load()) {
-        HookSysMenu(fsetup.Hwnd(), dialogContext);
+        HookSysMenu(fsetup.Hwnd(), context);
         fsetup.Show();
         // Sleeps between messages instead of polling: the dialog costs no processor time while
         // the user thinks.
         // A dialog destroyed from outside (its hidden owner closed by "End task") ends the run
         // as a close request does.
-        while (!quitRequested && fsetup.IsLoaded()) {
+        while (!context.QuitWasRequested() && fsetup.IsLoaded()) {
             if (!PumpMessages()) break;
-            if (!quitRequested && fsetup.IsLoaded()) WaitForMessage();
+            if (!context.QuitWasRequested() && fsetup.IsLoaded()) WaitForMessage();
         }
     }
 

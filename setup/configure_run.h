@@ -8,7 +8,8 @@
 namespace globulon {
 
 // ownerWindow (may be null) is disabled while the dialog is open and brought back afterwards.
-// The dialog and its About box get context; the run ends when its end flag is set.
+// The dialog and its About box get context; the run ends when its end flag is set (OK, Cancel,
+// closing), so the caller gives it one.
 void RunConfigure(HWND ownerWindow, const FormContext& context);
 
 }  // namespace globulon
