@@ -14,6 +14,7 @@ USED_KEYS = ("alt+o", "alt+d", "alt+m", "alt+r", "alt+g", "alt+b", "alt+space", 
              "Escape", "alt+F4", "Up", "Down", "Home", "End")
 # Control ids of the colour lists and the swatch.
 RED_LIST, GREEN_LIST, BLUE_LIST, SWATCH = 105, 107, 109, 111
+PICKER_BASIC_COLOURS = 720  # the basic colours of the system's colour dialog
 
 
 def setUpModule():
@@ -126,6 +127,25 @@ class PickingColours(SetupDialogCase):
         self.press("Return")
         self.assertEqual(finish(process, timeout=10), 0)
         self.assertEqual(get_setting("ColorFixed"), "0,25,255")
+
+    def test_the_swatch_opens_the_picker_and_its_colour_fills_the_lists(self):
+        set_setting("ColorRandom", "0")
+        set_setting("ColorFixed", "10,20,30")
+        process, _ = self.open_dialog()
+        left, top, right, bottom = control_rects(TITLE)[0][SWATCH]
+        xdotool("mousemove", (left + right) // 2, (top + bottom) // 2, "click", 1)
+        self.assertTrue(wait_until(lambda: visible_windows("^Set Color$"), timeout=5))
+        time.sleep(0.5)
+        # Pure red, the first of the second row of the picker's eight-by-six basic colours.
+        left, top, right, bottom = control_rects("Set Color")[0][PICKER_BASIC_COLOURS]
+        xdotool("mousemove", left + (right - left) // 16, top + 3 * (bottom - top) // 12,
+                "click", 1)
+        self.press("Return")
+        self.assertTrue(wait_until(lambda: not visible_windows("^Set Color$"), timeout=5))
+        self.assertTrue(self.swatch_shows((255, 0, 0)))
+        self.press("Return")
+        self.assertEqual(finish(process, timeout=10), 0)
+        self.assertEqual(get_setting("ColorFixed"), "255,0,0")
 
     def test_picking_one_list_selects_zero_in_the_lists_without_a_selection(self):
         # One number alone is no colour: the lists start without a selection.

@@ -1,4 +1,4 @@
-// One frame on a recording canvas: which figures, in which order, and the colour step.
+// One frame on a recording canvas: which figures, in which order, and when the picture clears.
 #include "scene/sphere_frame.h"
 
 #include <gtest/gtest.h>
@@ -82,19 +82,6 @@ TEST(DrawSphereFrame, DiscThenEveryRimPointJoinedToEveryLaterOne) {
     EXPECT_TRUE(canvas.calls[2 * 13 - 1].A == canvas.calls[2 * 13].A);
 }
 
-TEST(DrawSphereFrame, DiscIsTheBoxOfTheRadiusAfterTheRule) {
-    SphereScene scene = SmallScreenScene();
-    scene.Radius = 580;  // the frame grows it by 20 to 600 twips: 40 pixels
-    BuildRim(scene);
-    RecordingCanvas canvas;
-    DrawSphereFrame(scene, 1000.0f, canvas);
-    EXPECT_EQ(scene.Radius, 600);
-    const Call& disc = canvas.calls.front();
-    ASSERT_EQ(disc.Kind, 'D');
-    EXPECT_TRUE(disc.A == (PixelPoint{60, 40}));
-    EXPECT_TRUE(disc.B == (PixelPoint{140, 120}));
-}
-
 TEST(DrawSphereFrame, DiscCoveringTheAreaBecomesAFillOfTheArea) {
     SphereScene scene = SmallScreenScene();
     scene.Radius = 3000;  // 200 pixels: far past the corners of the 200 x 160 area
@@ -109,71 +96,22 @@ TEST(DrawSphereFrame, DiscCoveringTheAreaBecomesAFillOfTheArea) {
     EXPECT_TRUE(canvas.calls.front().B == (PixelPoint{200, 160}));
 }
 
-TEST(DrawSphereFrame, RimNotYetBuiltDrawsTheDiscAlone) {
-    SphereScene scene = SmallScreenScene();
-    RecordingCanvas canvas;
-    DrawSphereFrame(scene, 1000.0f, canvas);
-    EXPECT_EQ(canvas.Kinds(), "D");
-}
-
 // --- clearing after the rest ---------------------------------------------------------------
 
-SphereScene RestingSince(float pauseStart) {
+TEST(DrawSphereFrame, ClearsBeforeTheDiscOnceTheRestHasEndedNeverDuringIt) {
     SphereScene scene = SmallScreenScene();
     scene.Radius = 20;
     scene.Speed = 20;
     scene.Pausing = true;
-    scene.PauseStart = pauseStart;
+    scene.PauseStart = 1000.0f;
     BuildRim(scene);
-    return scene;
-}
-
-TEST(DrawSphereFrame, ClearsBeforeTheDiscWhenTheRestHasEnded) {
-    SphereScene scene = RestingSince(1000.0f);
-    RecordingCanvas canvas;
-    DrawSphereFrame(scene, 1003.5f, canvas);
-    EXPECT_EQ(canvas.Kinds().substr(0, 2), "CD");
-    EXPECT_EQ(canvas.calls.size(), 2u + 2u * 91u);
+    RecordingCanvas resting;
+    DrawSphereFrame(scene, 1002.9f, resting);
+    EXPECT_EQ(resting.Kinds().find('C'), std::string::npos);
+    RecordingCanvas rested;
+    DrawSphereFrame(scene, 1003.5f, rested);
+    EXPECT_EQ(rested.Kinds().substr(0, 2), "CD");
     EXPECT_FALSE(scene.Pausing);
-}
-
-TEST(DrawSphereFrame, NeverClearsWhileResting) {
-    SphereScene scene = RestingSince(1000.0f);
-    RecordingCanvas canvas;
-    DrawSphereFrame(scene, 1002.9f, canvas);
-    EXPECT_EQ(canvas.Kinds().find('C'), std::string::npos);
-    EXPECT_TRUE(scene.Pausing);
-}
-
-// --- the colour step -----------------------------------------------------------------------
-
-float Half() {
-    return 0.5f;
-}
-
-TEST(PickColorWhenDue, PicksAndNotesTheClockOnceTheIntervalHasPassed) {
-    SphereScene scene = SmallScreenScene();
-    scene.UseRandomColors = true;
-    float lastChange = 100.0f;
-    EXPECT_FALSE(PickColorWhenDue(scene, lastChange, 0.5, 100.4f, Half));
-    EXPECT_EQ(scene.PenColor, kPen);
-    EXPECT_EQ(lastChange, 100.0f);
-
-    EXPECT_TRUE(PickColorWhenDue(scene, lastChange, 0.5, 100.6f, Half));
-    EXPECT_EQ(scene.PenColor, PickColor(Half));
-    EXPECT_EQ(lastChange, 100.6f);
-}
-
-TEST(PickColorWhenDue, FixedColourAndRestNeverChange) {
-    SphereScene fixed = SmallScreenScene();
-    float lastChange = 0;
-    EXPECT_FALSE(PickColorWhenDue(fixed, lastChange, 0.1, 500.0f, Half));
-    SphereScene resting = RestingSince(1000.0f);
-    resting.UseRandomColors = true;
-    EXPECT_FALSE(PickColorWhenDue(resting, lastChange, 0.1, 1001.0f, Half));
-    EXPECT_EQ(fixed.PenColor, kPen);
-    EXPECT_EQ(resting.PenColor, kPen);
-    EXPECT_EQ(lastChange, 0.0f);
 }
 
 }  // namespace

@@ -49,22 +49,6 @@ class SetupFormTest : public ::testing::Test {
     bool Checked(Id id) { return SendMessageW(C(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     bool Enabled(Id id) { return IsWindowEnabled(C(id)) != FALSE; }
     void Click(Id id) { SendMessageW(C(id), BM_CLICK, 0, 0); }
-    // A key pressed on a control: the control handles it itself and tells the form what changed,
-    // with every notification the system sends along.
-    void Press(Id id, WPARAM key) {
-        SendMessageW(C(id), WM_KEYDOWN, key, 1);
-        SendMessageW(C(id), WM_KEYUP, key, 0xC0000001);
-    }
-    // What the user does to pick an entry of a closed list with the keyboard.
-    void Choose(Id id, int index) {
-        Press(id, VK_HOME);
-        for (int i = 0; i < index; ++i) Press(id, VK_DOWN);
-    }
-    // A left click on a control, which notifies the form as the control does for a real click.
-    void ClickOn(Id id) {
-        SendMessageW(C(id), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
-        SendMessageW(C(id), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
-    }
     // The colour the form paints a control's background in.
     COLORREF Background(Id id) {
         HDC dc = CreateCompatibleDC(nullptr);

