@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "host/message_pump.h"
@@ -26,18 +27,16 @@ double MonotonicSeconds() {
 
 void WaitSeconds(float seconds, bool& quitRequested) {
     const double end = MonotonicSeconds() + seconds;
-    for (;;) {
-        if (!PumpMessages()) quitRequested = true;
-        if (quitRequested) return;
-        const double remaining = end - MonotonicSeconds();
-        if (remaining <= 0) return;
+    while (!quitRequested) {
         // Sleep until a message arrives or the time is up, instead of spinning on the queue.
+        const double remaining = std::max(0.0, end - MonotonicSeconds());
         const DWORD milliseconds = static_cast<DWORD>(std::ceil(remaining * 1000.0));
         const DWORD woken =
             MsgWaitForMultipleObjectsEx(0, nullptr, milliseconds, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-        // Nothing arrived and the time is up: another pump would only ask the (Wine) server
-        // once more per frame for an empty queue; the next wait pumps first anyway.
-        if (woken == WAIT_TIMEOUT && MonotonicSeconds() >= end) return;
+        // The queue is emptied only when the wait found something in it: a frame without input
+        // then asks the (Wine) server nothing but the wait itself.
+        if (woken != WAIT_TIMEOUT && !PumpMessages()) quitRequested = true;
+        if (MonotonicSeconds() >= end) return;
     }
 }
 

@@ -8,9 +8,10 @@ std::vector<MonitorSphere> SpheresForMonitors(const SphereScene& settings,
                                               std::int32_t originX, std::int32_t originY) {
     std::vector<MonitorSphere> spheres;
     for (const PixelRect& monitor : monitors) {
-        MonitorSphere sphere{
-            {monitor.Left - originX, monitor.Top - originY, monitor.Width, monitor.Height},
-            settings};
+        MonitorSphere sphere;
+        sphere.Area = {monitor.Left - originX, monitor.Top - originY, monitor.Width,
+                       monitor.Height};
+        sphere.Scene = settings;
         // Each starts a fresh cycle, also when the monitors change while the saver runs.
         sphere.Scene.Pausing = false;
         SetFullScreenParameters(sphere.Scene);

@@ -62,9 +62,13 @@ class FullScreenLoopTest : public FrameLoopTest {
 
 TEST_F(FullScreenLoopTest, DrawsOneFrameEvenWhenAskedToEndBeforehand) {
     ActiveRun().QuitRequested = true;
+    ActiveRun().PictureRepainted = true;
     HDC hDC = RunFullScreenFrames(ActiveRun().Spheres, form_.Hwnd(), ActiveRun().QuitRequested,
-                                  ActiveRun().MonitorsChanged);
+                                  ActiveRun().MonitorsChanged, ActiveRun().PictureRepainted);
     ASSERT_NE(hDC, nullptr);
+    // The repaint was taken into account, and the frame drawn noted for the next.
+    EXPECT_FALSE(ActiveRun().PictureRepainted);
+    EXPECT_EQ(ActiveRun().Spheres.front().Drawn.Rim.size(), 14u);
     const SphereScene& scene = LoopScene();
     EXPECT_EQ(scene.Radius, 40);  // one step of the radius rule
     EXPECT_EQ(scene.Rim.size(), 14u);
@@ -83,7 +87,7 @@ TEST_F(FullScreenLoopTest, EndsAtTheEndOfThePassInWhichTheFlagWasSet) {
     const UINT_PTR timer = SetTimer(nullptr, 0, 10, QuitAfterThreeFrames);
     ASSERT_NE(timer, 0u);
     HDC hDC = RunFullScreenFrames(ActiveRun().Spheres, form_.Hwnd(), ActiveRun().QuitRequested,
-                                  ActiveRun().MonitorsChanged);
+                                  ActiveRun().MonitorsChanged, ActiveRun().PictureRepainted);
     KillTimer(nullptr, timer);
     EXPECT_EQ(LoopScene().Radius, 80);
     GfxClose(form_.Hwnd(), hDC);
@@ -93,7 +97,7 @@ TEST_F(FullScreenLoopTest, NewSpheresForTheMonitorsWhenTheLayoutChanged) {
     ActiveRun().QuitRequested = true;
     ActiveRun().MonitorsChanged = true;
     HDC hDC = RunFullScreenFrames(ActiveRun().Spheres, form_.Hwnd(), ActiveRun().QuitRequested,
-                                  ActiveRun().MonitorsChanged);
+                                  ActiveRun().MonitorsChanged, ActiveRun().PictureRepainted);
     EXPECT_FALSE(ActiveRun().MonitorsChanged);
     // The test display has one monitor: the sphere is now sized from it, not from the window.
     ASSERT_EQ(ActiveRun().Spheres.size(), 1u);
@@ -109,7 +113,7 @@ TEST_F(FullScreenLoopTest, RandomColourChangesInTheFirstPass) {
     ActiveRun().QuitRequested = true;
     if (ClockSeconds() < 1.0f) GTEST_SKIP() << "just after midnight the first change waits";
     HDC hDC = RunFullScreenFrames(ActiveRun().Spheres, form_.Hwnd(), ActiveRun().QuitRequested,
-                                  ActiveRun().MonitorsChanged);
+                                  ActiveRun().MonitorsChanged, ActiveRun().PictureRepainted);
     EXPECT_NE(scene.PenColor, kRed);
     EXPECT_TRUE(IsLight(scene.PenColor));
     // The new colour is in the context's pen.
@@ -128,7 +132,7 @@ TEST_F(FullScreenLoopTest, NoColourChangeDuringARest) {
     scene.PauseStart = ClockSeconds();
     ActiveRun().QuitRequested = true;
     HDC hDC = RunFullScreenFrames(ActiveRun().Spheres, form_.Hwnd(), ActiveRun().QuitRequested,
-                                  ActiveRun().MonitorsChanged);
+                                  ActiveRun().MonitorsChanged, ActiveRun().PictureRepainted);
     EXPECT_TRUE(scene.Pausing);
     EXPECT_EQ(scene.PenColor, kRed);
     GfxClose(form_.Hwnd(), hDC);
