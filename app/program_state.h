@@ -15,11 +15,10 @@ struct ProgramState {
     RunModes RunMode = ModeNone;
     std::wstring AppTitle = ApplicationTitle;  // also the settings' name and the dialog's caption
     std::wstring CopyrightYears = CopyrightYearsText;  // shown in the About box
-    bool UseMouseMove = false;      // a real mouse movement ends the full-screen saver
-    bool QuitRequested = false;     // set by input handlers and the dialog; ends the running loop
-    bool MonitorsChanged = false;   // set by the saver window when the monitor layout changed
-    bool PictureRepainted = false;  // set by the saver window when it paints its background
-    SphereScene Scene;              // the sphere and its colours
+    bool UseMouseMove = false;     // a real mouse movement ends the full-screen saver
+    bool QuitRequested = false;    // set by input handlers and the dialog; ends the running loop
+    bool MonitorsChanged = false;  // set by the saver window when the monitor layout changed
+    SphereScene Scene;             // the sphere and its colours
 
     // What the forms need of this state; they set QuitRequested through it.
     FormContext Forms() {

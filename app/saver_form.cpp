@@ -59,8 +59,6 @@ void SaverForm::Form_MouseDown(int button, int shift) {
 }
 
 void SaverForm::PaintBackground(HDC hdc) {
-    // Whatever the frame loop drew under the painted part is gone.
-    program_.PictureRepainted = true;
     RECT client;
     GetClientRect(Hwnd(), &client);
     // A monitor's sphere draws with the origin at its monitor's corner and clipped to it: the

@@ -40,8 +40,7 @@ void RunSaver(ProgramState& program, bool previewRunning) {
     HookSaverWindow(hwnd, program.UseMouseMove, program.QuitRequested);
     HideMouseCursor();
 
-    HDC hdc = RunFullScreenFrames(spheres, hwnd, program.QuitRequested, program.MonitorsChanged,
-                                  program.PictureRepainted);
+    HDC hdc = RunFullScreenFrames(spheres, hwnd, program.QuitRequested, program.MonitorsChanged);
 
     // The system hears that the saver stopped before its window procedure goes, and the drawing
     // context is released while the window still exists. The input that ended the saver has

@@ -30,7 +30,7 @@ void ClearPicture(const SphereScene& scene, FrameTarget target, HWND hWnd, HDC h
 }
 
 // The frame's figures drawn through the drawing layer on the window's context.
-class GdiCanvas final : public ReusingCanvas {
+class GdiCanvas final : public FrameCanvas {
   public:
     GdiCanvas(const SphereScene& scene, FrameTarget target, HWND hWnd, HDC hDC)
         : scene_(scene), target_(target), hWnd_(hWnd), hDC_(hDC) {}
@@ -45,9 +45,6 @@ class GdiCanvas final : public ReusingCanvas {
     }
     void LineTo(const PixelPoint& point) override { GfxLineTo(hDC_, point.X, point.Y); }
     void ClearPicture() override { globulon::ClearPicture(scene_, target_, hWnd_, hDC_); }
-    void EraseChord(const PixelPoint& from, const PixelPoint& to) override {
-        GfxEraseDotAndLine(hDC_, from.X, from.Y, to.X, to.Y);
-    }
 
   private:
     const SphereScene& scene_;
@@ -80,24 +77,18 @@ void DrawMonitorFrame(MonitorSphere& sphere, HWND saverWindow, HDC hDC) {
     SetViewportOrgEx(hDC, area.Left, area.Top, &previousOrigin);
     IntersectClipRect(hDC, 0, 0, area.Width, area.Height);
     BuildRim(sphere.Scene);
-    GdiCanvas canvas(sphere.Scene, FrameTarget::SaverWindow, saverWindow, hDC);
-    RedrawSphereFrame(sphere.Scene, ClockSeconds(), canvas, sphere.Drawn);
+    DrawFrame(sphere.Scene, FrameTarget::SaverWindow, saverWindow, hDC);
     SelectClipRgn(hDC, nullptr);
     SetViewportOrgEx(hDC, previousOrigin.x, previousOrigin.y, nullptr);
 }
 
 HDC RunFullScreenFrames(std::vector<MonitorSphere>& spheres, HWND saverWindow, bool& quitRequested,
-                        bool& monitorsChanged, bool& pictureRepainted) {
+                        bool& monitorsChanged) {
     if (spheres.empty()) return nullptr;
     HDC hDC = GfxOpen(saverWindow, 0, spheres.front().Scene.PenColor, 1);
     float lastColorChange = 0;
     do {
-        if (pictureRepainted) {
-            for (MonitorSphere& sphere : spheres) sphere.Drawn.BlackButChords = false;
-        }
         for (MonitorSphere& sphere : spheres) DrawMonitorFrame(sphere, saverWindow, hDC);
-        // A clear the frames made themselves is known to them already.
-        pictureRepainted = false;
         SphereScene& lead = spheres.front().Scene;
         ChangeColorWhenDue(lead, hDC, lastColorChange, FullScreenColorIntervalFor(lead));
         SharePenColor(spheres);

@@ -28,20 +28,17 @@ void ChangeColorWhenDue(SphereScene& scene, HDC hDC, float& lastColorChange, dou
 // SpheresForMonitors), in the window's client coordinates.
 std::vector<MonitorSphere> SpheresForWindow(const SphereScene& settings, HWND saverWindow);
 
-// One frame of a monitor's sphere, drawn over its last one (see RedrawSphereFrame) into its own
-// area of the saver window: hDC's origin is moved to the area's corner and its drawing clipped
-// to the area meanwhile.
+// One frame of a monitor's sphere, drawn into its own area of the saver window: hDC's origin is
+// moved to the area's corner and its drawing clipped to the area meanwhile.
 void DrawMonitorFrame(MonitorSphere& sphere, HWND saverWindow, HDC hDC);
 
 // The full-screen frame loop on the shown saver window: opens the drawing layer on it and draws
 // a frame of every monitor's sphere per pass, until quitRequested is set, at least one pass. The
 // pen colour is shared, its changes timed by the first sphere. When monitorsChanged is set (the
 // window has followed a new monitor layout), the spheres are made anew for the new monitors.
-// Each frame is drawn over the one before unless pictureRepainted is set (the window painted its
-// background over the picture).
 // Returns the still-open context; the saver run closes it with GfxClose once its window
 // procedure is gone.
 HDC RunFullScreenFrames(std::vector<MonitorSphere>& spheres, HWND saverWindow, bool& quitRequested,
-                        bool& monitorsChanged, bool& pictureRepainted);
+                        bool& monitorsChanged);
 
 }  // namespace globulon

@@ -79,14 +79,6 @@ void GfxFillRect(HDC hDC, HBRUSH brush, const RECT& rect) {
     FillRect(hDC, &rect, brush);
 }
 
-void GfxEraseDotAndLine(HDC hDC, int x0, int y0, int x1, int y1) {
-    SetPixel(hDC, x0, y0, RGB(0, 0, 0));
-    MoveToEx(hDC, x0, y0, nullptr);
-    const int mix = SetROP2(hDC, R2_BLACK);
-    LineTo(hDC, x1, y1);
-    if (mix) SetROP2(hDC, mix);
-}
-
 void GfxSetPen(HDC hDC, ColorValue color, int width) {
     GraphicsLayerState& state = State();
     // The context's own pen goes back in first, so that the pen in use is no longer selected

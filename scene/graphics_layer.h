@@ -49,9 +49,6 @@ void GfxMoveDot(HDC hDC, int x, int y, ColorValue color);
 // A line in the current pen from the current position up to, not including, (x, y).
 void GfxLineTo(HDC hDC, int x, int y);
 void GfxFillRect(HDC hDC, HBRUSH brush, const RECT& rect);
-// Black over the pixels GfxMoveDot(x0, y0) and then GfxLineTo(x1, y1) set: the same line,
-// drawn with the pen's pixels forced black.
-void GfxEraseDotAndLine(HDC hDC, int x0, int y0, int x1, int y1);
 // Swaps the layer's pen for a new one; the pen the context held before GfxOpen stays the one
 // that GfxClose restores.
 void GfxSetPen(HDC hDC, ColorValue color, int width);

@@ -8,10 +8,9 @@ std::vector<MonitorSphere> SpheresForMonitors(const SphereScene& settings,
                                               std::int32_t originX, std::int32_t originY) {
     std::vector<MonitorSphere> spheres;
     for (const PixelRect& monitor : monitors) {
-        MonitorSphere sphere;
-        sphere.Area = {monitor.Left - originX, monitor.Top - originY, monitor.Width,
-                       monitor.Height};
-        sphere.Scene = settings;
+        MonitorSphere sphere{
+            {monitor.Left - originX, monitor.Top - originY, monitor.Width, monitor.Height},
+            settings};
         // Each starts a fresh cycle, also when the monitors change while the saver runs.
         sphere.Scene.Pausing = false;
         SetFullScreenParameters(sphere.Scene);

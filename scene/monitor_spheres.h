@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "base/twips.h"
-#include "scene/sphere_frame.h"
 #include "scene/sphere_model.h"
 
 namespace globulon {
@@ -14,7 +13,6 @@ namespace globulon {
 struct MonitorSphere {
     PixelRect Area;     // the monitor, in pixels of the drawing area (the saver window's client)
     SphereScene Scene;  // the sphere, in the monitor's own coordinates
-    DrawnFrame Drawn;   // what its last frame left on the picture
 };
 
 // A sphere for each monitor (screen pixels), the first monitor's first. settings carries what

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <functional>
-#include <vector>
 
 #include "scene/sphere_model.h"
 
@@ -32,25 +31,6 @@ class FrameCanvas {
 // Applies the radius rule with the clock reading now, clears the picture when a rest has just
 // ended, then draws the disc and its chords, each with a dot at its start.
 void DrawSphereFrame(SphereScene& scene, float now, FrameCanvas& canvas);
-
-// A canvas that can also take back the last frame's chords, for a picture nothing else draws on
-// between two frames without saying so (the saver window).
-class ReusingCanvas : public FrameCanvas {
-  public:
-    // Black over exactly the pixels MoveDot(from) and LineTo(to) set.
-    virtual void EraseChord(const PixelPoint& from, const PixelPoint& to) = 0;
-};
-
-// What a frame left on the picture, as much as the next frame needs of it.
-struct DrawnFrame {
-    bool BlackButChords = false;  // the area shows black and the frame's chords, nothing else
-    std::vector<PixelPoint> Rim;  // the rim pixels its chords joined
-};
-
-// The same frame as DrawSphereFrame, pixel for pixel, drawn over the last one: when both cover
-// the area and the picture still shows the last one, its chords are taken back instead of
-// filling the whole area again. Notes the new frame in last.
-void RedrawSphereFrame(SphereScene& scene, float now, ReusingCanvas& canvas, DrawnFrame& last);
 
 // When a random colour change is due (interval in seconds since lastChange): picks the new pen
 // colour from uniform, notes now as lastChange and returns true.

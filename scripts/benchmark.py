@@ -1,8 +1,7 @@
 """Measures what the running sphere costs a user, for scripts/benchmark.sh: the CPU time of the
 program, the X server and the Wine processes over one whole cycle and its phases, the time from
 the end request to the process's end, the time from the start to the first frame, and memory;
-for globulon.scr under Wine (as Wine comes, and with Wine drawing in the X server) and for the
-native X11 program, each on its own Xvfb of each size.
+for globulon.scr under Wine and for the native X11 program, each on its own Xvfb of each size.
 Prints the tables and writes them to the given Markdown file.
 
 Environment: WINEPREFIX and the other Wine settings of scripts/common.sh.
@@ -31,14 +30,6 @@ REST_SECONDS = 3.0
 # and services cost something even then, the X server next to nothing.
 IDLE_SECONDS = {"wine": 20, "native": 5}
 NOMINAL_PERIOD = 0.1  # ten frames a second
-# The programs measured: the saver under Wine as Wine comes (GDI drawn into a picture in the
-# program's memory, copied to the X server), the saver with Wine drawing its GDI calls in the X
-# server instead (the per-program Wine setting ClientSideGraphics=N), and the X11 program.
-KINDS = ("wine", "wine-xdraw", "native")
-NAMES = {"wine": "globulon.scr /S (Wine)",
-         "wine-xdraw": "globulon.scr /S (Wine, drawing in the X server)",
-         "native": "X11 globulon -root"}
-DRAWING_KEY = r"HKCU\Software\Wine\AppDefaults\globulon.scr\X11 Driver"
 
 
 # --- processes ---------------------------------------------------------------------------------
@@ -227,7 +218,7 @@ def one_run(kind, args, size, frames):
     """One run on a fresh Xvfb (and, for Wine, a fresh wineserver with its services started)."""
     screen = Xvfb(*size)
     try:
-        if kind != "native":
+        if kind == "wine":
             subprocess.Popen(["wineserver", "-p"], stdin=subprocess.DEVNULL,
                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             wine(args.scr, "/A")  # starts Wine's services, with their output elsewhere
@@ -236,11 +227,6 @@ def one_run(kind, args, size, frames):
             for name, value in (("ColorRandom", "0"), ("ColorFixed", "0,255,0")):
                 wine("reg", "add", key + r"\Setting", "/v", name, "/t", "REG_SZ", "/d", value,
                      "/f")
-            if kind == "wine-xdraw":
-                wine("reg", "add", DRAWING_KEY, "/v", "ClientSideGraphics", "/t", "REG_SZ", "/d",
-                     "N", "/f")
-            else:
-                wine("reg", "delete", DRAWING_KEY, "/f")
             # Keys go to the window under the pointer: it rests at the centre before the saver
             # shows. Then the services settle.
             subprocess.run(["xdotool", "mousemove", str(size[0] // 2), str(size[1] // 2)])
@@ -248,13 +234,9 @@ def one_run(kind, args, size, frames):
             start, end = run_wine(args.scr)
         else:
             start, end = run_native(args.x11)
-        idle_seconds = IDLE_SECONDS["native" if kind == "native" else "wine"]
-        return measure_run(start, end, screen.process.pid, frames, size, idle_seconds)
+        return measure_run(start, end, screen.process.pid, frames, size, IDLE_SECONDS[kind])
     finally:
-        if kind != "native":
-            # The prefix is the tests' too: it keeps Wine's own way of drawing.
-            if kind == "wine-xdraw":
-                wine("reg", "delete", DRAWING_KEY, "/f")
+        if kind == "wine":
             subprocess.run(["wineserver", "-k"], stderr=subprocess.DEVNULL)
         screen.stop()
 
@@ -279,7 +261,8 @@ def spread(values, digits):
 
 
 def tables(results, sizes, runs, started, minutes):
-    rows = [(kind, size) for kind in KINDS for size in sizes]
+    rows = [(kind, size) for kind in ("wine", "native") for size in sizes]
+    names = {"wine": "globulon.scr /S (Wine)", "native": "X11 globulon -root"}
     cpu = open("/proc/cpuinfo").read().split("model name")[1].split(":")[1].split("\n")[0]
     wine_version = subprocess.run(["wine", "--version"], capture_output=True,
                                   text=True).stdout.strip()
@@ -301,12 +284,7 @@ def tables(results, sizes, runs, started, minutes):
         " frame to the frame on which the disc reaches the screen's corner. Pen fixed green"
         " (`ColorRandom`=0, `ColorFixed`=0,255,0), black background. The X11 program is an"
         " optimised build without sanitizers (`bench` preset), drawing on the root window with"
-        " `-color 0,255,0`. \"Drawing in the X server\" is the same saver with Wine's"
-        " per-program setting `HKCU\\Software\\Wine\\AppDefaults\\globulon.scr\\X11 Driver`"
-        " `ClientSideGraphics`=N: as Wine comes, it draws GDI calls into a picture in the"
-        " program's memory and copies the changed rectangle of it to the X server once a frame"
-        " (once chords cross the screen, the whole screen); with the setting, Wine sends the"
-        " lines and fills to the X server to draw.",
+        " `-color 0,255,0`.",
         "",
         "## Whole cycle, % of one core",
         "",
@@ -319,7 +297,7 @@ def tables(results, sizes, runs, started, minutes):
         runs_ = results[(kind, size)]
         cycle = [r["cycle"] for r in runs_]
         lines.append(
-            f"| {NAMES[kind]} | {size[0]}x{size[1]} | {spread([c['wall'] for c in cycle], 1)} |"
+            f"| {names[kind]} | {size[0]}x{size[1]} | {spread([c['wall'] for c in cycle], 1)} |"
             f" {spread([r['period_ms'] for r in runs_], 1)} |"
             + "".join(f" {spread([c[key] for c in cycle], 2)} |"
                       for key in ("program", "xserver", "wineserver", "helpers", "total"))
@@ -331,7 +309,7 @@ def tables(results, sizes, runs, started, minutes):
               "|---|---|" + "---|" * len(PHASES)]
     for kind, size in rows:
         runs_ = results[(kind, size)]
-        lines.append(f"| {NAMES[kind]} | {size[0]}x{size[1]} |" + "".join(
+        lines.append(f"| {names[kind]} | {size[0]}x{size[1]} |" + "".join(
             f" {spread([r[phase]['total'] for r in runs_], 2)} |" for phase in PHASES))
     lines += ["", "## Each phase by process, % of one core (medians)", "",
               "| program | screen | phase | program | X server | wineserver | Wine helpers |"
@@ -339,7 +317,7 @@ def tables(results, sizes, runs, started, minutes):
     for kind, size in rows:
         runs_ = results[(kind, size)]
         for phase, title in zip(PHASES, PHASE_TITLES):
-            lines.append(f"| {NAMES[kind]} | {size[0]}x{size[1]} | {title} |" + "".join(
+            lines.append(f"| {names[kind]} | {size[0]}x{size[1]} | {title} |" + "".join(
                 f" {statistics.median(r[phase][key] for r in runs_):.2f} |"
                 for key in ("program", "xserver", "wineserver", "helpers"))
                 + f" {statistics.median(r[phase]['frame_ms'] for r in runs_):.3f} |")
@@ -349,7 +327,7 @@ def tables(results, sizes, runs, started, minutes):
     for kind, size in rows:
         runs_ = results[(kind, size)]
         lines.append(
-            f"| {NAMES[kind]} | {size[0]}x{size[1]} | {spread([r['exit_ms'] for r in runs_], 0)}"
+            f"| {names[kind]} | {size[0]}x{size[1]} | {spread([r['exit_ms'] for r in runs_], 0)}"
             f" | {spread([r['first_frame_ms'] for r in runs_], 0)} |"
             f" {spread([r['rss'] for r in runs_], 1)} | {spread([r['hwm'] for r in runs_], 1)} |")
     lines += ["", "The end request is `xdotool key a` for the Wine program (the time includes"
@@ -362,24 +340,20 @@ def tables(results, sizes, runs, started, minutes):
               " the program starts; \"above idle\" subtracts it. The rest lasts 3 s, so one 10-ms tick"
               " there is 0.33%.", "",
               "## Goals", ""]
+    for size in sizes:
+        for label, figure in (("all", lambda r: r["cycle"]["total"]),
+                              ("above idle", lambda r: above_idle(r, "cycle"))):
+            ours = statistics.median(figure(r) for r in results[("wine", size)])
+            native = statistics.median(figure(r) for r in results[("native", size)])
+            lines.append(f"- {size[0]}x{size[1]}, whole cycle, {label}: {ours:.2f}% against"
+                         f" {native:.2f}% natively: {ours / native:.2f}x the native picture"
+                         f" (goal: under 1.5x: {'met' if ours / native < 1.5 else 'not met'}).")
     big = sizes[-1]
-    for kind in KINDS[:-1]:
-        for size in sizes:
-            for label, figure in (("all", lambda r: r["cycle"]["total"]),
-                                  ("above idle", lambda r: above_idle(r, "cycle"))):
-                ours = statistics.median(figure(r) for r in results[(kind, size)])
-                native = statistics.median(figure(r) for r in results[("native", size)])
-                lines.append(
-                    f"- {NAMES[kind]}, {size[0]}x{size[1]}, whole cycle, {label}: {ours:.2f}%"
-                    f" against {native:.2f}% natively: {ours / native:.2f}x the native picture"
-                    f" (goal: under 1.5x: {'met' if ours / native < 1.5 else 'not met'}).")
-        for label, figure in (("all", lambda r, phase: r[phase]["total"]),
-                              ("above idle", above_idle)):
-            worst = max(figure(r, phase) for r in results[(kind, big)] for phase in PHASES)
-            lines.append(
-                f"- {NAMES[kind]}, {big[0]}x{big[1]}, costliest phase of any run, {label}:"
-                f" {worst:.2f}% of one core (goal: never over 1%:"
-                f" {'met' if worst <= 1.0 else 'not met'}).")
+    for label, figure in (("all", lambda r, phase: r[phase]["total"]),
+                          ("above idle", above_idle)):
+        worst = max(figure(r, phase) for r in results[("wine", big)] for phase in PHASES)
+        lines.append(f"- {big[0]}x{big[1]}, costliest phase of any run, {label}: {worst:.2f}% of"
+                     f" one core (goal: never over 1%: {'met' if worst <= 1.0 else 'not met'}).")
     return "\n".join(lines) + "\n"
 
 
@@ -398,7 +372,7 @@ def main():
     results = {}
     for size in sizes:
         frames = cycle_frames(args.cycle_frames, size)
-        for kind in KINDS:
+        for kind in ("wine", "native"):
             results[(kind, size)] = []
             for run in range(args.runs):
                 result = one_run(kind, args, size, frames)

@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
-# Measures what the running sphere costs a user, for globulon.scr under Wine (as Wine comes, and
-# with Wine drawing in the X server) and for the native X11 program: CPU of the program, the X
-# server and Wine over one whole cycle and each phase, per second and per frame; end request to
-# exit; start to first frame; memory. Each run has its own
+# Measures what the running sphere costs a user, for globulon.scr under Wine and for the native
+# X11 program: CPU of the program, the X server and Wine over one whole cycle and each phase, per
+# second and per frame; end request to exit; start to first frame; memory. Each run has its own
 # Xvfb of 1024x768 or 1920x1080. Prints the tables and writes them to docs/benchmark.md, the
 # figures the README points to, then the full-screen saver on two monitors (Xephyr) to
-# docs/benchmark-monitors.md. Takes about 40 minutes for 3 runs; not part of scripts/test.sh.
+# docs/benchmark-monitors.md. Takes about 25 minutes for 3 runs; not part of scripts/test.sh.
 #   scripts/benchmark.sh [runs] [sizes]      (default 3 and 1024x768,1920x1080)
 set -euo pipefail
 source "$(dirname "$0")/common.sh"

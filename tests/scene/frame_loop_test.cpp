@@ -62,13 +62,9 @@ class FullScreenLoopTest : public FrameLoopTest {
 
 TEST_F(FullScreenLoopTest, DrawsOneFrameEvenWhenAskedToEndBeforehand) {
     ActiveRun().QuitRequested = true;
-    ActiveRun().PictureRepainted = true;
     HDC hDC = RunFullScreenFrames(ActiveRun().Spheres, form_.Hwnd(), ActiveRun().QuitRequested,
-                                  ActiveRun().MonitorsChanged, ActiveRun().PictureRepainted);
+                                  ActiveRun().MonitorsChanged);
     ASSERT_NE(hDC, nullptr);
-    // The repaint was taken into account, and the frame drawn noted for the next.
-    EXPECT_FALSE(ActiveRun().PictureRepainted);
-    EXPECT_EQ(ActiveRun().Spheres.front().Drawn.Rim.size(), 14u);
     const SphereScene& scene = LoopScene();
     EXPECT_EQ(scene.Radius, 40);  // one step of the radius rule
     EXPECT_EQ(scene.Rim.size(), 14u);
@@ -87,7 +83,7 @@ TEST_F(FullScreenLoopTest, EndsAtTheEndOfThePassInWhichTheFlagWasSet) {
     const UINT_PTR timer = SetTimer(nullptr, 0, 10, QuitAfterThreeFrames);
     ASSERT_NE(timer, 0u);
     HDC hDC = RunFullScreenFrames(ActiveRun().Spheres, form_.Hwnd(), ActiveRun().QuitRequested,
-                                  ActiveRun().MonitorsChanged, ActiveRun().PictureRepainted);
+                                  ActiveRun().MonitorsChanged);
     KillTimer(nullptr, timer);
     EXPECT_EQ(LoopScene().Radius, 80);
     GfxClose(form_.Hwnd(), hDC);
@@ -97,7 +93,7 @@ TEST_F(FullScreenLoopTest, NewSpheresForTheMonitorsWhenTheLayoutChanged) {
     ActiveRun().QuitRequested = true;
     ActiveRun().MonitorsChanged = true;
     HDC hDC = RunFullScreenFrames(ActiveRun().Spheres, form_.Hwnd(), ActiveRun().QuitRequested,
-                                  ActiveRun().MonitorsChanged, ActiveRun().PictureRepainted);
+                                  ActiveRun().MonitorsChanged);
     EXPECT_FALSE(ActiveRun().MonitorsChanged);
     // The test display has one monitor: the sphere is now sized from it, not from the window.
     ASSERT_EQ(ActiveRun().Spheres.size(), 1u);
@@ -113,7 +109,7 @@ TEST_F(FullScreenLoopTest, RandomColourChangesInTheFirstPass) {
     ActiveRun().QuitRequested = true;
     if (ClockSeconds() < 1.0f) GTEST_SKIP() << "just after midnight the first change waits";
     HDC hDC = RunFullScreenFrames(ActiveRun().Spheres, form_.Hwnd(), ActiveRun().QuitRequested,
-                                  ActiveRun().MonitorsChanged, ActiveRun().PictureRepainted);
+                                  ActiveRun().MonitorsChanged);
     EXPECT_NE(scene.PenColor, kRed);
     EXPECT_TRUE(IsLight(scene.PenColor));
     // The new colour is in the context's pen.
@@ -132,7 +128,7 @@ TEST_F(FullScreenLoopTest, NoColourChangeDuringARest) {
     scene.PauseStart = ClockSeconds();
     ActiveRun().QuitRequested = true;
     HDC hDC = RunFullScreenFrames(ActiveRun().Spheres, form_.Hwnd(), ActiveRun().QuitRequested,
-                                  ActiveRun().MonitorsChanged, ActiveRun().PictureRepainted);
+                                  ActiveRun().MonitorsChanged);
     EXPECT_TRUE(scene.Pausing);
     EXPECT_EQ(scene.PenColor, kRed);
     GfxClose(form_.Hwnd(), hDC);

@@ -1,5 +1,4 @@
-// One frame on a recording canvas: which figures, in which order, when the picture clears, and
-// what a frame drawn over the last one takes back.
+// One frame on a recording canvas: which figures, in which order, and when the picture clears.
 #include "scene/sphere_frame.h"
 
 #include <gtest/gtest.h>
@@ -14,14 +13,13 @@ namespace {
 
 // One canvas call: its kind and its points (the disc's box as two corners).
 struct Call {
-    char Kind;  // 'D' disc, 'F' area fill, 'M' move and dot, 'L' line, 'C' clear,
-                // 'X' chord erased
+    char Kind;  // 'D' disc, 'F' area fill, 'M' move and dot, 'L' line, 'C' clear
     PixelPoint A;
     PixelPoint B;
     ColorValue Color = 0;
 };
 
-class RecordingCanvas final : public ReusingCanvas {
+class RecordingCanvas final : public FrameCanvas {
   public:
     void Disc(const PixelBox& box) override {
         calls.push_back({'D', {box.Left, box.Top}, {box.Right, box.Bottom}});
@@ -34,9 +32,6 @@ class RecordingCanvas final : public ReusingCanvas {
     }
     void LineTo(const PixelPoint& point) override { calls.push_back({'L', point, {}}); }
     void ClearPicture() override { calls.push_back({'C', {}, {}}); }
-    void EraseChord(const PixelPoint& from, const PixelPoint& to) override {
-        calls.push_back({'X', from, to});
-    }
 
     std::string Kinds() const {
         std::string kinds;
@@ -117,61 +112,6 @@ TEST(DrawSphereFrame, ClearsBeforeTheDiscOnceTheRestHasEndedNeverDuringIt) {
     DrawSphereFrame(scene, 1003.5f, rested);
     EXPECT_EQ(rested.Kinds().substr(0, 2), "CD");
     EXPECT_FALSE(scene.Pausing);
-}
-
-// --- drawing over the last frame -------------------------------------------------------------
-
-TEST(RedrawSphereFrame, OverACoveringFrameTakesItsChordsBackInsteadOfFilling) {
-    SphereScene scene = SmallScreenScene();
-    scene.Radius = 3000;  // far past the corners of the 200 x 160 area, and growing
-    scene.Speed = 30;
-    DrawnFrame last;
-    BuildRim(scene);
-    RecordingCanvas first;
-    RedrawSphereFrame(scene, 1000.0f, first, last);
-    EXPECT_EQ(first.Kinds().substr(0, 3), "FML");  // nothing to build on yet
-    ASSERT_TRUE(last.BlackButChords);
-    ASSERT_EQ(last.Rim.size(), 14u);
-    EXPECT_TRUE(last.Rim[5] == RimPointPixel(scene, 5));
-
-    const DrawnFrame before = last;
-    BuildRim(scene);
-    RecordingCanvas second;
-    RedrawSphereFrame(scene, 1000.0f, second, last);
-    const std::string kinds = second.Kinds();
-    EXPECT_EQ(kinds, std::string(91, 'X') + first.Kinds().substr(1));
-    // The erased chords are the last frame's, in its order.
-    EXPECT_TRUE(second.calls[0].A == before.Rim[0] && second.calls[0].B == before.Rim[1]);
-    EXPECT_TRUE(second.calls[90].A == before.Rim[12] && second.calls[90].B == before.Rim[13]);
-}
-
-TEST(RedrawSphereFrame, TheWholeDiscOrFillWhenTheLastFrameCannotBeBuiltOn) {
-    SphereScene scene = SmallScreenScene();
-    scene.Radius = 900;  // 60 pixels: the disc ends inside the area
-    scene.Speed = 30;
-    DrawnFrame last;
-    BuildRim(scene);
-    RecordingCanvas inside;
-    RedrawSphereFrame(scene, 1000.0f, inside, last);
-    RedrawSphereFrame(scene, 1000.0f, inside, last);
-    EXPECT_EQ(inside.Kinds().find('X'), std::string::npos);
-    EXPECT_FALSE(last.BlackButChords);
-
-    // Covering, but the picture was painted over since (the loop says so).
-    scene.Radius = 3000;
-    RecordingCanvas covering;
-    RedrawSphereFrame(scene, 1000.0f, covering, last);
-    last.BlackButChords = false;
-    RedrawSphereFrame(scene, 1000.0f, covering, last);
-    EXPECT_EQ(covering.Kinds().find('X'), std::string::npos);
-
-    // The rest has ended: the clear took the picture.
-    ASSERT_TRUE(last.BlackButChords);
-    scene.Pausing = true;
-    scene.PauseStart = 1000.0f;
-    RecordingCanvas rested;
-    RedrawSphereFrame(scene, 1003.5f, rested, last);
-    EXPECT_EQ(rested.Kinds().substr(0, 3), "CFM");
 }
 
 }  // namespace

@@ -16,10 +16,9 @@ namespace globulon::testing {
 struct TestRun {
     SphereScene Scene;
     bool QuitRequested = false;
-    // The full-screen loop's spheres, one per monitor, and the flags its window sets.
+    // The full-screen loop's spheres, one per monitor, and its layout flag.
     std::vector<MonitorSphere> Spheres;
     bool MonitorsChanged = false;
-    bool PictureRepainted = false;
 };
 inline TestRun& ActiveRun() {
     static TestRun run;
