@@ -64,7 +64,7 @@ class TimedWaitTest : public ::testing::Test {
     bool quit_ = false;  // the running loop's end flag
 };
 
-TEST_F(TimedWaitTest, ZeroSecondsStillPumpsOnce) {
+TEST_F(TimedWaitTest, ZeroSecondsStillDispatchesWhatIsQueued) {
     PostMessageW(hwnd_, kPing, 0, 0);
     const double began = Seconds();
     WaitSeconds(0, quit_);
