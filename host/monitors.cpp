@@ -14,17 +14,21 @@ PixelRect PrimaryScreen() {
     return {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
-PixelRect MonitorRect(HMONITOR monitor) {
-    MONITORINFO info = {};
+// The monitor's rectangle and flags; false when the system cannot tell them.
+bool ReadMonitor(HMONITOR monitor, MONITORINFO& info) {
+    info = {};
     info.cbSize = sizeof(info);
-    if (!monitor || !GetMonitorInfoW(monitor, &info)) return PrimaryScreen();
-    return FromRect(info.rcMonitor);
+    return monitor && GetMonitorInfoW(monitor, &info);
+}
+
+PixelRect MonitorRect(HMONITOR monitor) {
+    MONITORINFO info;
+    return ReadMonitor(monitor, info) ? FromRect(info.rcMonitor) : PrimaryScreen();
 }
 
 BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM found) {
-    MONITORINFO info = {};
-    info.cbSize = sizeof(info);
-    if (!GetMonitorInfoW(monitor, &info)) return TRUE;
+    MONITORINFO info;
+    if (!ReadMonitor(monitor, info)) return TRUE;
     auto& rects = *reinterpret_cast<std::vector<PixelRect>*>(found);
     // The primary monitor leads, so that a single-monitor run is the one it always was.
     if (info.dwFlags & MONITORINFOF_PRIMARY) {

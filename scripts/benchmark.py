@@ -214,23 +214,27 @@ def wine(*args):
                    stderr=subprocess.DEVNULL)
 
 
+def prepare_wine(scr, pointer):
+    """A fresh wineserver with its services started, the pen fixed green, the pointer at (x, y).
+    Keys go to the window under the pointer: it rests there before the saver shows. Then the
+    services settle."""
+    subprocess.Popen(["wineserver", "-p"], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                     stderr=subprocess.DEVNULL)
+    wine(scr, "/A")  # starts Wine's services, with their output elsewhere
+    key = r"HKCU\Software\Globulon Screen Saver"
+    wine("reg", "delete", key, "/f")
+    for name, value in (("ColorRandom", "0"), ("ColorFixed", "0,255,0")):
+        wine("reg", "add", key + r"\Setting", "/v", name, "/t", "REG_SZ", "/d", value, "/f")
+    subprocess.run(["xdotool", "mousemove", str(pointer[0]), str(pointer[1])])
+    time.sleep(2)
+
+
 def one_run(kind, args, size, frames):
     """One run on a fresh Xvfb (and, for Wine, a fresh wineserver with its services started)."""
     screen = Xvfb(*size)
     try:
         if kind == "wine":
-            subprocess.Popen(["wineserver", "-p"], stdin=subprocess.DEVNULL,
-                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            wine(args.scr, "/A")  # starts Wine's services, with their output elsewhere
-            key = r"HKCU\Software\Globulon Screen Saver"
-            wine("reg", "delete", key, "/f")
-            for name, value in (("ColorRandom", "0"), ("ColorFixed", "0,255,0")):
-                wine("reg", "add", key + r"\Setting", "/v", name, "/t", "REG_SZ", "/d", value,
-                     "/f")
-            # Keys go to the window under the pointer: it rests at the centre before the saver
-            # shows. Then the services settle.
-            subprocess.run(["xdotool", "mousemove", str(size[0] // 2), str(size[1] // 2)])
-            time.sleep(2)
+            prepare_wine(args.scr, (size[0] // 2, size[1] // 2))
             start, end = run_wine(args.scr)
         else:
             start, end = run_native(args.x11)

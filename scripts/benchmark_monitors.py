@@ -16,7 +16,8 @@ import sys
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
-from benchmark import Snapshot, Xvfb, cycle_frames, shares, spread, wine  # noqa: E402
+from benchmark import (Snapshot, Xvfb, cycle_frames, prepare_wine, shares, spread,  # noqa: E402
+                       wine)
 
 MONITORS = ("1024x768", "800x600")
 PROCESSES = ("program", "xserver", "wineserver", "helpers", "total")
@@ -34,15 +35,7 @@ def one_run(scr, seconds):
             if subprocess.run(["xdpyinfo"], capture_output=True).returncode == 0:
                 break
             time.sleep(0.1)
-        subprocess.Popen(["wineserver", "-p"], stdin=subprocess.DEVNULL,
-                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        wine(scr, "/A")  # starts Wine's services, with their output elsewhere
-        key = r"HKCU\Software\Globulon Screen Saver"
-        wine("reg", "delete", key, "/f")
-        for name, value in (("ColorRandom", "0"), ("ColorFixed", "0,255,0")):
-            wine("reg", "add", key + r"\Setting", "/v", name, "/t", "REG_SZ", "/d", value, "/f")
-        subprocess.run(["xdotool", "mousemove", "512", "384"])
-        time.sleep(2)
+        prepare_wine(scr, (512, 384))
         saver = subprocess.Popen(["wine", scr, "/S"], stdin=subprocess.DEVNULL,
                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         time.sleep(1)  # start-up is measured by the single-monitor benchmark

@@ -8,7 +8,8 @@ import subprocess
 import time
 import unittest
 
-from harness import SCR, SETTINGS_KEY, TOOLS, count_color, finish, wait_until
+from harness import (GlobulonTestCase, count_color, finish, screenshot, set_setting,
+                     visible_windows, wait_until, window_geometry, xdotool)
 
 GREEN = (0, 255, 0)
 MAGENTA = (255, 0, 255)
@@ -22,7 +23,16 @@ def centre_crop(monitor, half=60):
     return (2 * half, 2 * half, left + width // 2 - half, top + height // 2 - half)
 
 
-class TwoMonitors(unittest.TestCase):
+def quiet(*command):
+    # No pipes: Wine's services, started by the first program, would keep them open.
+    subprocess.run(command, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL)
+
+
+class TwoMonitors(GlobulonTestCase):
+    """Everything here, the harness's helpers included, runs on Xephyr and the prefix's copy:
+    the class points DISPLAY and WINEPREFIX at them for its tests."""
+
     @classmethod
     def setUpClass(cls):
         if not shutil.which("Xephyr"):
@@ -30,84 +40,55 @@ class TwoMonitors(unittest.TestCase):
         number = 70
         while os.path.exists(f"/tmp/.X{number}-lock"):
             number += 1
-        cls.display = f":{number}"
+        display = f":{number}"
         cls.xephyr = subprocess.Popen(
-            ["Xephyr", cls.display, "+xinerama", "-screen", "1024x768", "-screen", "800x600",
+            ["Xephyr", display, "+xinerama", "-screen", "1024x768", "-screen", "800x600",
              "-nolisten", "tcp", "-noreset"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        ready = wait_until(lambda: subprocess.run(["xdpyinfo", "-display", cls.display],
+        ready = wait_until(lambda: subprocess.run(["xdpyinfo", "-display", display],
                                                   capture_output=True).returncode == 0, 10)
         if not ready:
             cls.xephyr.kill()
             raise AssertionError("Xephyr did not start")
-        prefix = os.environ["WINEPREFIX"]
-        cls.prefix = prefix.rstrip("/") + "-monitors"
+        cls.outer = {name: os.environ[name] for name in ("DISPLAY", "WINEPREFIX")}
+        cls.prefix = cls.outer["WINEPREFIX"].rstrip("/") + "-monitors"
         shutil.rmtree(cls.prefix, ignore_errors=True)
-        shutil.copytree(prefix, cls.prefix, symlinks=True)
-        cls.env = dict(os.environ, WINEPREFIX=cls.prefix, DISPLAY=cls.display)
-        cls.wine("reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "UseXRandR", "/t",
-                 "REG_SZ", "/d", "N", "/f")
-        subprocess.run(["wineserver", "-w"], env=cls.env)
-        cls.server = subprocess.Popen(["wineserver", "-p"], env=cls.env,
-                                      stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
-                                      stderr=subprocess.DEVNULL)
-        cls.wine(SCR, "/a")  # starts Wine's services with no pipes of ours
+        shutil.copytree(cls.outer["WINEPREFIX"], cls.prefix, symlinks=True)
+        os.environ.update(DISPLAY=display, WINEPREFIX=cls.prefix)
+        quiet("wine", "reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "UseXRandR", "/t",
+              "REG_SZ", "/d", "N", "/f")
+        subprocess.run(["wineserver", "-w"])
+        cls.server = subprocess.Popen(["wineserver", "-p"], stdin=subprocess.DEVNULL,
+                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        quiet("wine", os.environ["GLOBULON_SCR"], "/a")  # starts Wine's services
 
     @classmethod
     def tearDownClass(cls):
-        subprocess.run(["wineserver", "-k"], env=cls.env, stdout=subprocess.DEVNULL,
-                       stderr=subprocess.DEVNULL)
+        quiet("wineserver", "-k")
+        cls.server.wait()
         cls.xephyr.kill()
         cls.xephyr.wait()
+        os.environ.update(cls.outer)
         shutil.rmtree(cls.prefix, ignore_errors=True)
 
-    @classmethod
-    def wine(cls, *args):
-        # No pipes: Wine's services, started by the first program, would keep them open.
-        subprocess.run(["wine", *args], env=cls.env, stdin=subprocess.DEVNULL,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-
     def setUp(self):
-        self.wine("reg", "delete", r"HKCU\Software\Globulon Screen Saver", "/f")
-        for name, value in (("ColorRandom", "0"), ("ColorFixed", "0,255,0")):
-            self.wine("reg", "add", SETTINGS_KEY, "/v", name, "/t", "REG_SZ", "/d", value, "/f")
-        self.started = []
+        super().setUp()
+        set_setting("ColorRandom", "0")
+        set_setting("ColorFixed", "0,255,0")
         # A recognisable patch of desktop on each monitor.
         for left in (20, 1100):
-            self.started.append(self.popen(os.path.join(TOOLS, "tools", "color_window.exe"),
-                                           "255", "0", "255", str(left), "20", "160", "120"))
+            self.start_tool("tools/color_window.exe", "255", "0", "255", str(left), "20", "160",
+                            "120")
         time.sleep(1.5)
-        self.xdotool("mousemove", 500, 400)
-
-    def tearDown(self):
-        for process in self.started:
-            if process.poll() is None:
-                process.kill()
-                process.wait()
-
-    def popen(self, *args):
-        return subprocess.Popen(["wine", *args], env=self.env, stdin=subprocess.DEVNULL,
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-
-    def xdotool(self, *args):
-        subprocess.run(["xdotool", *[str(a) for a in args]], env=self.env, capture_output=True,
-                       timeout=5)
-
-    def screenshot(self):
-        path = os.path.join(self.prefix, "monitors.png")
-        subprocess.run(f"xwd -root -silent | convert xwd:- {path}", shell=True, check=True,
-                       env=self.env)
-        return path
+        xdotool("mousemove", 500, 400)
 
     def run_saver(self, black_screen):
-        """Starts "/S", returns (process, screenshot after a few frames), then ends it by key."""
-        self.wine("reg", "add", SETTINGS_KEY, "/v", "BlackScreen", "/t", "REG_SZ", "/d",
-                  black_screen, "/f")
-        saver = self.popen(SCR, "/s")
-        self.started.append(saver)
+        """Starts "/S", returns a screenshot after a few frames, then ends it by key."""
+        set_setting("BlackScreen", black_screen)
+        saver = self.start("/s")
         time.sleep(2.5)
-        shot = self.screenshot()
-        self.xdotool("key", "a")
+        shot = screenshot()
+        xdotool("key", "a")
         began = time.monotonic()
         self.assertEqual(finish(saver, timeout=6), 0)
         self.assertLess(time.monotonic() - began, 1.0)
@@ -122,27 +103,18 @@ class TwoMonitors(unittest.TestCase):
             self.assertEqual(count_color(shot, MAGENTA), patches, black_screen)
 
     def test_a_right_click_shows_the_about_box_on_the_monitor_under_the_pointer(self):
-        saver = self.popen(SCR, "/s")
-        self.started.append(saver)
+        saver = self.start("/s")
         time.sleep(2.0)
-        self.xdotool("mousemove", 1400, 300)
-        self.xdotool("click", 3)
-        boxes = wait_until(lambda: self.visible("^About$"), timeout=5)
+        xdotool("mousemove", 1400, 300)
+        xdotool("click", 3)
+        boxes = wait_until(lambda: visible_windows("^About$"), timeout=5)
         self.assertTrue(boxes, "the About box did not open")
-        geometry = subprocess.run(["xdotool", "getwindowgeometry", "--shell", str(boxes[0])],
-                                  env=self.env, capture_output=True, text=True).stdout
-        values = dict(line.split("=", 1) for line in geometry.split() if "=" in line)
-        centre_x = int(values["X"]) + int(values["WIDTH"]) // 2
-        self.assertLess(abs(centre_x - (SECOND[0] + SECOND[2] // 2)), 20)
-        self.xdotool("key", "Escape")  # closes the box
-        self.assertTrue(wait_until(lambda: not self.visible("^About$"), timeout=5))
-        self.xdotool("key", "a")
+        left, _, width, _ = window_geometry(boxes[0])
+        self.assertLess(abs(left + width // 2 - (SECOND[0] + SECOND[2] // 2)), 20)
+        xdotool("key", "Escape")  # closes the box
+        self.assertTrue(wait_until(lambda: not visible_windows("^About$"), timeout=5))
+        xdotool("key", "a")
         self.assertEqual(finish(saver, timeout=6), 0)
-
-    def visible(self, title):
-        result = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
-                                env=self.env, capture_output=True, text=True)
-        return [int(w) for w in result.stdout.split()]
 
 
 if __name__ == "__main__":

@@ -44,12 +44,5 @@ TEST(SpheresForMonitors, EachMonitorHasItsOwnCentreAndAreaInTheWindow) {
     }
 }
 
-TEST(SharePenColor, EverySphereTakesTheFirstOnesColour) {
-    auto spheres = SpheresForMonitors(StartUpScene(), {{0, 0, 640, 480}, {640, 0, 640, 480}}, 0, 0);
-    spheres[0].Scene.PenColor = MakeColor(200, 150, 120);
-    SharePenColor(spheres);
-    EXPECT_EQ(spheres[1].Scene.PenColor, MakeColor(200, 150, 120));
-}
-
 }  // namespace
 }  // namespace globulon

@@ -1,5 +1,5 @@
-// The scene as the frame tests and the benchmark start it: a fresh scene and end flag, and the
-// scene start-up leaves (pi, thirteen rim steps, 15 twips per pixel).
+// The scene as the frame tests start it: a fresh scene and end flag, and the scene start-up
+// leaves (pi, thirteen rim steps, 15 twips per pixel).
 #pragma once
 
 #include <vector>
