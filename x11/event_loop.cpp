@@ -4,9 +4,11 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/time.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
 
 #include "scene/sphere_frame.h"
 
@@ -19,9 +21,19 @@ using Clock = std::chrono::steady_clock;
 // handler can reach nothing else, hence these two file-scope values.
 int stopPipe[2] = {-1, -1};
 
+// How long the clean end may take after a stop signal. An X server that does not answer (stopped,
+// hung, or gone behind a stuck connection) would hold the program in Xlib for ever.
+constexpr suseconds_t StopGraceMicroseconds = 500000;
+
 void OnStopSignal(int) {
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = write(stopPipe[1], &byte, 1);
+    itimerval grace = {{0, 0}, {0, StopGraceMicroseconds}};
+    setitimer(ITIMER_REAL, &grace, nullptr);
+}
+
+void OnGraceOver(int) {
+    _exit(EXIT_SUCCESS);
 }
 
 // Handles every event Xlib has read; false when one of them ends the saver.
@@ -41,7 +53,11 @@ bool CatchStopSignals() {
     struct sigaction action = {};
     action.sa_handler = OnStopSignal;
     sigemptyset(&action.sa_mask);
-    return sigaction(SIGTERM, &action, nullptr) == 0 && sigaction(SIGINT, &action, nullptr) == 0;
+    struct sigaction graceOver = {};
+    graceOver.sa_handler = OnGraceOver;
+    sigemptyset(&graceOver.sa_mask);
+    return sigaction(SIGTERM, &action, nullptr) == 0 && sigaction(SIGINT, &action, nullptr) == 0 &&
+           sigaction(SIGALRM, &graceOver, nullptr) == 0;
 }
 
 void RunFrames(SaverState& state) {
@@ -49,7 +65,7 @@ void RunFrames(SaverState& state) {
         std::chrono::duration_cast<Clock::duration>(std::chrono::duration<float>(FrameWaitSeconds));
     auto nextFrame = Clock::now();
     pollfd waits[2] = {{ConnectionNumber(state.Connection), POLLIN, 0}, {stopPipe[0], POLLIN, 0}};
-    while (HandlePendingEvents(state)) {
+    while (HandlePendingEvents(state) && !TargetLost()) {
         const auto now = Clock::now();
         if (now >= nextFrame) {
             DrawSaver(state);

@@ -6,10 +6,11 @@
 
 namespace globulon::x11 {
 
-// Makes SIGTERM and SIGINT end RunFrames at once; false when that cannot be set up.
+// Makes SIGTERM and SIGINT end RunFrames at once, and the whole program half a second later
+// even when the X server does not answer; false when that cannot be set up.
 bool CatchStopSignals();
 
-// Draws frames and handles events until the window is closed or gone or a stop signal came.
+// Draws frames and handles events until the window is closed or lost or a stop signal came.
 void RunFrames(SaverState& state);
 
 }  // namespace globulon::x11

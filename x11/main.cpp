@@ -4,6 +4,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +25,18 @@ int Fail(const std::string& problem, int status) {
     return status;
 }
 
+// The pen the options ask for; a colour name or form is looked up by the X server.
+std::optional<globulon::ColorValue> PenColor(Display* display,
+                                             const globulon::x11::Options& options) {
+    if (options.PenColorName.empty()) return options.PenColor;
+    XColor color = {};
+    if (!XParseColor(display, DefaultColormap(display, DefaultScreen(display)),
+                     options.PenColorName.c_str(), &color)) {
+        return std::nullopt;
+    }
+    return globulon::MakeColor(color.red >> 8, color.green >> 8, color.blue >> 8);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -36,17 +50,26 @@ int main(int argc, char** argv) {
     }
     if (!CatchStopSignals()) return Fail("cannot catch the stop signals", ExitFailure);
 
-    Display* display = XOpenDisplay(nullptr);
+    const Options& options = parsed.Values;
+    Display* display =
+        XOpenDisplay(options.DisplayName.empty() ? nullptr : options.DisplayName.c_str());
     if (!display) return Fail("cannot open the display", ExitFailure);
-    const TargetWindow target = OpenTarget(display, parsed.Values);
+    if (options.Synchronous) XSynchronize(display, True);
+    const std::optional<globulon::ColorValue> penColor = PenColor(display, options);
+    if (!penColor) {
+        XCloseDisplay(display);
+        return Fail("-color: the X server knows no colour '" + options.PenColorName + "'",
+                    ExitUsage);
+    }
+    const TargetWindow target = OpenTarget(display, options);
     if (!target.Id) {
         XCloseDisplay(display);
         return Fail(target.Problem, ExitFailure);
     }
 
+    // A window the host takes away, at any moment, is a normal end.
     SaverState state;
-    InitSaver(state, display, target, parsed.Values);
-    RunFrames(state);
+    if (InitSaver(state, display, target, options, *penColor)) RunFrames(state);
     FreeSaver(state);
     CloseTarget(display, state.Target);
     XCloseDisplay(display);

@@ -1,7 +1,9 @@
 // The X11 program's command line; see options.h.
 #include "x11/options.h"
 
+#include <algorithm>
 #include <charconv>
+#include <iterator>
 
 namespace globulon::x11 {
 namespace {
@@ -14,6 +16,12 @@ std::optional<std::uint32_t> WholeNumber(std::string_view text, int base) {
     if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
     return value;
 }
+
+// The options every hack takes from the framework that have no meaning here: flags, and options
+// followed by a value.
+constexpr std::string_view IgnoredFlags[] = {"-fps",        "-no-fps", "-install", "-noinstall",
+                                             "-no-install", "-pair",   "-mono"};
+constexpr std::string_view IgnoredWithValue[] = {"-delay", "-visual", "-geometry"};
 
 std::string Quoted(std::string_view text) {
     // Built by appending: GCC 12 at -O3 warns wrongly (-Wrestrict) about "'" + std::string.
@@ -58,37 +66,62 @@ ParsedOptions ParseOptions(const std::vector<std::string_view>& args,
     bool root = false;
     std::optional<std::uint32_t> windowId;
     for (std::size_t index = 0; index < args.size(); ++index) {
-        const std::string_view arg = args[index];
-        const bool takesValue = arg == "-window-id" || arg == "-color";
-        if (takesValue && index + 1 == args.size()) {
-            parsed.Error = "option " + std::string(arg) + " needs a value";
-            return parsed;
+        // "--root" is "-root" (XScreenSaver rewrites options so), and "--opt=value" is "--opt
+        // value".
+        std::string_view name = args[index];
+        if (name.starts_with("--") && name.size() > 2) name.remove_prefix(1);
+        std::optional<std::string_view> value;
+        if (const std::size_t equals = name.find('='); equals != std::string_view::npos) {
+            value = name.substr(equals + 1);
+            name = name.substr(0, equals);
         }
-        if (arg == "--help" || arg == "-help" || arg == "-h") {
-            options.ShowHelp = true;
-        } else if (arg == "-root") {
-            root = true;
-        } else if (arg == "-random") {
-            options.RandomColors = true;
-        } else if (arg == "-window-id") {
-            const std::string_view value = args[++index];
-            windowId = ParseWindowId(value);
-            if (!windowId) {
-                parsed.Error =
-                    "-window-id wants a window id (decimal or 0x hex), not " + Quoted(value);
+        const bool takesValue =
+            name == "-window-id" || name == "-color" || name == "-display" ||
+            std::ranges::find(IgnoredWithValue, name) != std::end(IgnoredWithValue);
+        if (takesValue && !value) {
+            if (index + 1 == args.size()) {
+                parsed.Error = "option " + std::string(name) + " needs a value";
                 return parsed;
             }
-        } else if (arg == "-color") {
-            const std::string_view value = args[++index];
-            const std::optional<ColorValue> color = ParseColorOption(value);
-            if (!color) {
-                parsed.Error = "-color wants R,G,B with each from 0 to 255, not " + Quoted(value);
+            value = args[++index];
+        } else if (!takesValue && value) {
+            parsed.Error = "option " + std::string(name) + " takes no value";
+            return parsed;
+        }
+
+        if (name == "-help" || name == "-h") {
+            options.ShowHelp = true;
+        } else if (name == "-root") {
+            root = true;
+        } else if (name == "-window") {
+            root = false;
+        } else if (name == "-random") {
+            options.RandomColors = true;
+        } else if (name == "-sync") {
+            options.Synchronous = true;
+        } else if (name == "-display") {
+            options.DisplayName = *value;
+        } else if (name == "-window-id") {
+            windowId = ParseWindowId(*value);
+            if (!windowId) {
+                parsed.Error =
+                    "-window-id wants a window id (decimal or 0x hex), not " + Quoted(*value);
+                return parsed;
+            }
+        } else if (name == "-color") {
+            // Three numbers, or a name or form the X server knows ("green", "#00ff00",
+            // "rgb:00/ff/00"), which only the program with its display can look up.
+            const std::optional<ColorValue> color = ParseColorOption(*value);
+            if (!color && (value->empty() || value->find(',') != std::string_view::npos)) {
+                parsed.Error = "-color wants R,G,B with each from 0 to 255 or a colour name, not " +
+                               Quoted(*value);
                 return parsed;
             }
             options.RandomColors = false;
-            options.PenColor = *color;
-        } else {
-            parsed.Error = "unknown option " + Quoted(arg) + " (try --help)";
+            options.PenColor = color.value_or(0);
+            options.PenColorName = color ? "" : std::string(*value);
+        } else if (!takesValue && std::ranges::find(IgnoredFlags, name) == std::end(IgnoredFlags)) {
+            parsed.Error = "unknown option " + Quoted(args[index]) + " (try --help)";
             return parsed;
         }
     }
@@ -110,16 +143,22 @@ ParsedOptions ParseOptions(const std::vector<std::string_view>& args,
 }
 
 std::string_view UsageText() {
-    return "Usage: globulon [-root | -window-id ID] [-random | -color R,G,B]\n"
+    return "Usage: globulon [-root | -window | -window-id ID] [-random | -color C]\n"
            "Draws the Globulon sphere: a black disc whose 13 rim points are joined by chords,\n"
            "swelling past the screen edges and shrinking back, on a black background.\n"
-           "  -root            draw on the root window of $DISPLAY\n"
+           "  -root            draw on the root window of the display, a sphere per monitor\n"
+           "  -window          draw in a window of its own (the default)\n"
            "  -window-id ID    draw on the window ID (decimal, or hexadecimal after 0x)\n"
            "  -random          a light random pen colour every half second (the default)\n"
-           "  -color R,G,B     one fixed pen colour, each part from 0 to 255\n"
+           "  -color C         one fixed pen colour: R,G,B (each 0 to 255), or a colour name\n"
+           "                   or form X knows, such as green, #00ff00 or rgb:00/ff/00\n"
+           "  -display D       the X display to use instead of $DISPLAY\n"
+           "  -sync            make every X call wait for the server (for debugging)\n"
            "  --help           show this text\n"
-           "XSCREENSAVER_WINDOW, when set, names the window to draw on, as screen-saver hosts\n"
-           "hand it. With no window named it draws in a window of its own.\n";
+           "Every option may also be written with two dashes. The standard hack options -fps,\n"
+           "-no-fps, -delay N, -install, -visual V, -geometry G, -pair and -mono are accepted\n"
+           "and have no effect. XSCREENSAVER_WINDOW, when set, names the window to draw on, as\n"
+           "screen-saver hosts hand it; -window-id comes first.\n";
 }
 
 }  // namespace globulon::x11

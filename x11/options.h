@@ -1,5 +1,6 @@
 // The X11 program's command line and XSCREENSAVER_WINDOW: where to draw and with which pen.
-// Read without any window, so that it is tested natively.
+// Options read as XScreenSaver hacks read them (-opt and --opt alike, the framework's standard
+// options too), without any window, so that it is tested natively.
 #pragma once
 
 #include <cstdint>
@@ -22,7 +23,10 @@ struct Options {
     Target Where = Target::OwnWindow;
     std::uint32_t WindowId = 0;  // for Target::Window
     bool RandomColors = true;
-    ColorValue PenColor = 0;  // the fixed pen when RandomColors is false
+    ColorValue PenColor = 0;   // the fixed pen when RandomColors is false
+    std::string PenColorName;  // a colour for XParseColor instead of PenColor, when not empty
+    std::string DisplayName;   // -display; empty for $DISPLAY
+    bool Synchronous = false;  // -sync: every X call waits for the server, for debugging
     bool ShowHelp = false;
 };
 
@@ -32,9 +36,12 @@ struct ParsedOptions {
     std::string Error;  // empty when the command line was good
 };
 
-// args: the command line without the program name. screensaverWindow: the value of
-// XSCREENSAVER_WINDOW, or null when it is not set. A window named by -window-id comes first,
-// then the environment's (hosts set it and may also pass -root), then -root.
+// args: the command line without the program name. Options the hack framework gives every hack
+// and this program has no use for (-fps, -delay N, -install, -visual V, -geometry G, ...) are
+// accepted and ignored, so that no host line ends it; any other unknown option is an error.
+// screensaverWindow: the value of XSCREENSAVER_WINDOW, or null when it is not set. A window named
+// by -window-id comes first, then the environment's (hosts set it and may also pass -root), then
+// -root.
 ParsedOptions ParseOptions(const std::vector<std::string_view>& args,
                            const char* screensaverWindow);
 

@@ -6,46 +6,53 @@
 #include "scene/random_source.h"
 #include "scene/sphere_frame.h"
 #include "x11/local_clock.h"
+#include "x11/monitors.h"
+#include "x11/process_seed.h"
 
 namespace globulon::x11 {
 
-void InitSaver(SaverState& state, Display* display, const TargetWindow& target,
-               const Options& options) {
+bool InitSaver(SaverState& state, Display* display, const TargetWindow& target,
+               const Options& options, ColorValue penColor) {
     state.Connection = display;
     state.Target = target;
-    SphereScene& scene = state.Scene;
-    scene.Pi = 4.0 * std::atan(1.0);
-    scene.RimMax = 13;
-    scene.TwipsPerPixelX = TwipsPerPixel;
-    scene.TwipsPerPixelY = TwipsPerPixel;
-    scene.UseBlackScreen = true;
-    scene.UseRandomColors = options.RandomColors;
+    SphereScene settings;
+    settings.Pi = 4.0 * std::atan(1.0);
+    settings.RimMax = 13;
+    settings.TwipsPerPixelX = TwipsPerPixel;
+    settings.TwipsPerPixelY = TwipsPerPixel;
+    settings.UseBlackScreen = true;
+    settings.UseRandomColors = options.RandomColors;
     if (options.RandomColors) {
-        // Red until the first change, due at once.
-        ReseedRandom(LocalClockSeconds());
-        scene.PenColor = MakeColor(255, 0, 0);
+        // Red until the first change, due at once. The seed's thousandths are the generator's.
+        ReseedRandom(ProcessSeed() / 1000.0);
+        settings.PenColor = MakeColor(255, 0, 0);
     } else {
-        scene.PenColor = options.PenColor;
+        settings.PenColor = penColor;
     }
-    SetFullScreenParameters(scene);
+    state.Spheres = {MonitorSphere{{}, settings}};
 
     XWindowAttributes attributes = {};
-    XGetWindowAttributes(display, target.Id, &attributes);
+    if (!XGetWindowAttributes(display, target.Id, &attributes)) return false;
     const Colormap colormap = attributes.colormap
                                   ? attributes.colormap
                                   : DefaultColormap(display, DefaultScreen(display));
-    state.Canvas.emplace(display, target.Id, colormap, scene.PenColor);
+    state.Canvas.emplace(display, target.Id, colormap, settings.PenColor);
     ReshapeSaver(state, attributes.width, attributes.height);
+    return true;
 }
 
 void DrawSaver(SaverState& state) {
-    SphereScene& scene = state.Scene;
     const float now = LocalClockSeconds();
-    BuildRim(scene);
-    DrawSphereFrame(scene, now, *state.Canvas);
-    if (PickColorWhenDue(scene, state.LastColorChange, FullScreenColorIntervalFor(scene), now,
+    for (MonitorSphere& sphere : state.Spheres) {
+        state.Canvas->SetArea(sphere.Area);
+        BuildRim(sphere.Scene);
+        DrawSphereFrame(sphere.Scene, now, *state.Canvas);
+    }
+    SphereScene& lead = state.Spheres.front().Scene;
+    if (PickColorWhenDue(lead, state.LastColorChange, FullScreenColorIntervalFor(lead), now,
                          UniformRandom)) {
-        state.Canvas->SetPen(scene.PenColor);
+        SharePenColor(state.Spheres);
+        state.Canvas->SetPen(lead.PenColor);
     }
     XFlush(state.Connection);
 }
@@ -53,9 +60,12 @@ void DrawSaver(SaverState& state) {
 void ReshapeSaver(SaverState& state, int width, int height) {
     state.Width = width;
     state.Height = height;
-    SetFullScreenCentre(state.Scene, width, height);
-    state.Canvas->Resize(width, height);
-    // What was drawn around the old centre would stay behind as a stray copy.
+    const std::vector<PixelRect> areas = state.Target.Id == DefaultRootWindow(state.Connection)
+                                             ? RootMonitors(state.Connection, width, height)
+                                             : std::vector<PixelRect>{{0, 0, width, height}};
+    state.Spheres = SpheresForMonitors(state.Spheres.front().Scene, areas, 0, 0);
+    // What was drawn around the old centres would stay behind as stray copies.
+    state.Canvas->SetArea({0, 0, width, height});
     state.Canvas->ClearPicture();
 }
 

@@ -1,12 +1,13 @@
 // The running saver on one X window, in the way of an XScreenSaver hack: one state struct and
-// init, draw, reshape, event and free over it. The sphere itself is the window-free model.
+// init, draw, reshape, event and free over it. The spheres themselves are the window-free model.
 #pragma once
 
 #include <X11/Xlib.h>
 
 #include <optional>
+#include <vector>
 
-#include "scene/sphere_model.h"
+#include "scene/monitor_spheres.h"
 #include "x11/options.h"
 #include "x11/target_window.h"
 #include "x11/xlib_canvas.h"
@@ -22,17 +23,20 @@ struct SaverState {
     TargetWindow Target;
     int Width = 0;
     int Height = 0;
-    SphereScene Scene;
+    // One sphere per monitor on the root, one on any other window; the first one's pen is the
+    // pen of all.
+    std::vector<MonitorSphere> Spheres;
     float LastColorChange = 0;
     std::optional<XlibCanvas> Canvas;
 };
 
-// Sets up the scene for the window's size and the pen, makes the canvas and clears the window.
-void InitSaver(SaverState& state, Display* display, const TargetWindow& target,
-               const Options& options);
-// One frame: the rim turns, the frame is drawn, and a due colour change is made.
+// Sets up the spheres for the window's size and the pen, makes the canvas and clears the
+// window. False when the window is gone already.
+bool InitSaver(SaverState& state, Display* display, const TargetWindow& target,
+               const Options& options, ColorValue penColor);
+// One frame: the rims turn, the frames are drawn, and a due colour change is made.
 void DrawSaver(SaverState& state);
-// The window has a new size: the centre moves there and the picture starts afresh.
+// The window has a new size: the spheres are laid out afresh and the picture starts again.
 void ReshapeSaver(SaverState& state, int width, int height);
 // Handles one event; false when the saver must end (its window closed or gone).
 bool HandleSaverEvent(SaverState& state, const XEvent& event);

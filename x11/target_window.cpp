@@ -21,20 +21,31 @@ int IgnoreError(Display*, XErrorEvent*) {
     return 0;
 }
 
-// Drawing requests already on their way when a host destroys its window fail with BadDrawable
-// or BadWindow; the DestroyNotify that follows ends the saver cleanly. Any other error ends the
-// program, as Xlib's own handler does.
+// Set by the error handler, which can reach nothing else: the window (or what goes with it) is
+// gone.
+bool targetLost = false;
+
+// Requests already on their way when a host destroys its window and frees its colormap (as
+// XScreenSaver does at unblank) fail with BadDrawable, BadWindow, BadColor or BadGC: the saver
+// then ends normally. Any other error ends the program, as Xlib's own handler does.
 int ToleratePassingWindow(Display* display, XErrorEvent* error) {
-    if (error->error_code == BadDrawable || error->error_code == BadWindow) return 0;
+    const unsigned char code = error->error_code;
+    if (code == BadDrawable || code == BadWindow || code == BadColor || code == BadGC) {
+        targetLost = true;
+        return 0;
+    }
     char text[256] = "";
     XGetErrorText(display, error->error_code, text, sizeof(text));
     std::fprintf(stderr, "globulon: X error: %s\n", text);
     std::exit(EXIT_FAILURE);
 }
 
-bool WindowExists(Display* display, Window window) {
+// Selects the window's structure events, then checks that it exists: a window destroyed after
+// that still sends its DestroyNotify, one destroyed before is found missing here.
+bool WatchHostWindow(Display* display, Window window) {
     XSync(display, False);
     const auto previous = XSetErrorHandler(IgnoreError);
+    XSelectInput(display, window, StructureNotifyMask);
     XWindowAttributes attributes;
     const Status found = XGetWindowAttributes(display, window, &attributes);
     XSync(display, False);
@@ -73,17 +84,22 @@ TargetWindow OpenTarget(Display* display, const Options& options) {
             target.Id = DefaultRootWindow(display);
             break;
         case Target::Window:
-            if (!WindowExists(display, options.WindowId)) {
+            // Other clients' masks on the window stay as they are: each client selects its own.
+            if (!WatchHostWindow(display, options.WindowId)) {
                 target.Problem = "there is no window " + std::to_string(options.WindowId);
                 return target;
             }
             target.Id = options.WindowId;
-            break;
+            XSetErrorHandler(ToleratePassingWindow);
+            return target;
     }
-    // Other clients' masks on the window stay as they are: each client selects its own.
     XSelectInput(display, target.Id, StructureNotifyMask);
     XSetErrorHandler(ToleratePassingWindow);
     return target;
+}
+
+bool TargetLost() {
+    return targetLost;
 }
 
 void CloseTarget(Display* display, const TargetWindow& target) {

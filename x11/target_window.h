@@ -18,8 +18,13 @@ struct TargetWindow {
     std::string Problem;       // why there is no window (Id is 0 then)
 };
 
-// Finds or makes the window the options ask for and selects its structure events.
+// Finds or makes the window the options ask for and selects its structure events. From then on
+// errors about the window, or its colormap or GCs, that a host takes away while the saver draws
+// do not end the program: they mark the window lost (TargetLost).
 TargetWindow OpenTarget(Display* display, const Options& options);
+
+// True once the X server said the window, its colormap or a GC on it is gone.
+bool TargetLost();
 
 // Destroys the window when it was made here.
 void CloseTarget(Display* display, const TargetWindow& target);

@@ -3,11 +3,16 @@
 
 #include <algorithm>
 
+#include "x11/line_clip.h"
+
 namespace globulon::x11 {
 namespace {
 
 constexpr ColorValue Black = 0;
 constexpr int FullCircle = 360 * 64;  // arc angles count in 64ths of a degree
+// How far past its area a line is still drawn as it is before it is cut: the GC's clip takes the
+// rest, and the cut ends stay far from the 16-bit limit.
+constexpr std::int32_t ClipMargin = 64;
 
 // One channel of a colour value, scaled to X's 16 bits.
 unsigned short Channel(ColorValue color, int shift) {
@@ -65,9 +70,17 @@ void XlibCanvas::FreePixel(unsigned long pixel) {
     XFreeColors(display_, colormap_, &pixel, 1, 0);
 }
 
-void XlibCanvas::Resize(int width, int height) {
-    width_ = width;
-    height_ = height;
+void XlibCanvas::SetArea(const PixelRect& area) {
+    area_ = area;
+    XRectangle clip = {static_cast<short>(area.Left), static_cast<short>(area.Top),
+                       static_cast<unsigned short>(std::max(0, area.Width)),
+                       static_cast<unsigned short>(std::max(0, area.Height))};
+    XSetClipRectangles(display_, blackGc_, 0, 0, &clip, 1, YXBanded);
+    XSetClipRectangles(display_, penGc_, 0, 0, &clip, 1, YXBanded);
+}
+
+PixelPoint XlibCanvas::InWindow(const PixelPoint& point) const {
+    return {point.X + area_.Left, point.Y + area_.Top};
 }
 
 void XlibCanvas::SetPen(ColorValue color) {
@@ -83,12 +96,14 @@ void XlibCanvas::Disc(const PixelBox& box) {
     // The box excludes its right and bottom edges; an X arc's box includes them.
     const auto width = static_cast<unsigned>(std::max(0, box.Right - box.Left - 1));
     const auto height = static_cast<unsigned>(std::max(0, box.Bottom - box.Top - 1));
-    XFillArc(display_, window_, blackGc_, box.Left, box.Top, width, height, 0, FullCircle);
-    XDrawArc(display_, window_, penGc_, box.Left, box.Top, width, height, 0, FullCircle);
+    const PixelPoint corner = InWindow({box.Left, box.Top});
+    XFillArc(display_, window_, blackGc_, corner.X, corner.Y, width, height, 0, FullCircle);
+    XDrawArc(display_, window_, penGc_, corner.X, corner.Y, width, height, 0, FullCircle);
 }
 
 void XlibCanvas::FillArea(const PixelBox& area) {
-    XFillRectangle(display_, window_, blackGc_, area.Left, area.Top,
+    const PixelPoint corner = InWindow({area.Left, area.Top});
+    XFillRectangle(display_, window_, blackGc_, corner.X, corner.Y,
                    static_cast<unsigned>(std::max(0, area.Right - area.Left)),
                    static_cast<unsigned>(std::max(0, area.Bottom - area.Top)));
 }
@@ -97,17 +112,28 @@ void XlibCanvas::MoveDot(const PixelPoint& point, ColorValue color) {
     // The dots are drawn in the pen's colour: the frame gives both the same.
     SetPen(color);
     position_ = point;
-    XDrawPoint(display_, window_, penGc_, point.X, point.Y);
+    // A dot past the area is clipped anyway; far past it, it would wrap round into it.
+    if (point.X < 0 || point.Y < 0 || point.X >= area_.Width || point.Y >= area_.Height) return;
+    const PixelPoint dot = InWindow(point);
+    XDrawPoint(display_, window_, penGc_, dot.X, dot.Y);
 }
 
 void XlibCanvas::LineTo(const PixelPoint& point) {
-    XDrawLine(display_, window_, penGc_, position_.X, position_.Y, point.X, point.Y);
+    PixelPoint from = position_;
+    PixelPoint to = point;
     position_ = point;
+    const PixelBox reach = {-ClipMargin, -ClipMargin, area_.Width + ClipMargin,
+                            area_.Height + ClipMargin};
+    if (!ClipLine(from, to, reach)) return;
+    from = InWindow(from);
+    to = InWindow(to);
+    XDrawLine(display_, window_, penGc_, from.X, from.Y, to.X, to.Y);
 }
 
 void XlibCanvas::ClearPicture() {
-    XFillRectangle(display_, window_, blackGc_, 0, 0, static_cast<unsigned>(width_),
-                   static_cast<unsigned>(height_));
+    XFillRectangle(display_, window_, blackGc_, area_.Left, area_.Top,
+                   static_cast<unsigned>(std::max(0, area_.Width)),
+                   static_cast<unsigned>(std::max(0, area_.Height)));
 }
 
 }  // namespace globulon::x11

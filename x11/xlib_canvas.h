@@ -1,9 +1,10 @@
-// The frame's figures drawn with Xlib on one window: a pen GC and a black GC, and the pen's
-// colour cell. Owns the GCs and colour cells it made.
+// The frame's figures drawn with Xlib on one window, each sphere's into its own area of it: a pen
+// GC and a black GC, and the pen's colour cell. Owns the GCs and colour cells it made.
 #pragma once
 
 #include <X11/Xlib.h>
 
+#include "base/twips.h"
 #include "scene/sphere_frame.h"
 
 namespace globulon::x11 {
@@ -16,8 +17,9 @@ class XlibCanvas final : public FrameCanvas {
     XlibCanvas(const XlibCanvas&) = delete;
     XlibCanvas& operator=(const XlibCanvas&) = delete;
 
-    // The size ClearPicture fills.
-    void Resize(int width, int height);
+    // The area of the window the next figures go to, with its own (0, 0), and nowhere else: a
+    // monitor's part of the root, or the whole window.
+    void SetArea(const PixelRect& area);
     void SetPen(ColorValue color);
 
     void Disc(const PixelBox& box) override;
@@ -29,6 +31,7 @@ class XlibCanvas final : public FrameCanvas {
   private:
     unsigned long AllocatePixel(ColorValue color);
     void FreePixel(unsigned long pixel);
+    PixelPoint InWindow(const PixelPoint& point) const;
 
     Display* display_;
     Window window_;
@@ -39,8 +42,7 @@ class XlibCanvas final : public FrameCanvas {
     GC blackGc_ = nullptr;
     GC penGc_ = nullptr;
     PixelPoint position_;
-    int width_ = 0;
-    int height_ = 0;
+    PixelRect area_;
 };
 
 }  // namespace globulon::x11

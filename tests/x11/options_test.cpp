@@ -28,6 +28,26 @@ TEST(Target, EnvironmentWindowBeatsRootAndLosesToTheOption) {
     EXPECT_EQ(Parse({"-window-id", "77"}, "123").Values.WindowId, 77u);
 }
 
+TEST(Target, HostForms) {
+    // XScreenSaver rewrites a trailing -root into --root; its settings preview adds
+    // --window-id; the last of -root and -window wins.
+    EXPECT_EQ(Parse({"-color", "0,255,0", "--root"}).Values.Where, Target::Root);
+    EXPECT_EQ(Parse({"--window-id", "0x4400007"}).Values.WindowId, 0x4400007u);
+    EXPECT_EQ(Parse({"--window-id=0x4400007"}).Values.WindowId, 0x4400007u);
+    EXPECT_EQ(Parse({"-root", "-window"}).Values.Where, Target::OwnWindow);
+    EXPECT_EQ(Parse({"--window", "-root"}).Values.Where, Target::Root);
+}
+
+TEST(Target, StandardHackOptionsAreTakenWithTheirValues) {
+    const ParsedOptions parsed = Parse({"-fps", "--no-fps", "-delay", "20000", "-install",
+                                        "-no-install", "-visual", "default", "--geometry=640x480",
+                                        "-pair", "-mono", "-display", ":7", "-sync", "-root"});
+    EXPECT_EQ(parsed.Error, "");
+    EXPECT_EQ(parsed.Values.Where, Target::Root);  // -delay's value is not taken for an option
+    EXPECT_EQ(parsed.Values.DisplayName, ":7");
+    EXPECT_TRUE(parsed.Values.Synchronous);
+}
+
 // --- the pen -------------------------------------------------------------------------------
 
 TEST(Pen, RandomByDefaultFixedWithColor) {
@@ -36,6 +56,15 @@ TEST(Pen, RandomByDefaultFixedWithColor) {
     EXPECT_FALSE(parsed.Values.RandomColors);
     EXPECT_EQ(parsed.Values.PenColor, MakeColor(0, 255, 7));
     EXPECT_TRUE(Parse({"-color", "1,2,3", "-random"}).Values.RandomColors);
+}
+
+TEST(Pen, NamesAndOtherFormsAreLeftToTheServer) {
+    for (const char* name : {"green", "#00ff00", "rgb:00/ff/00"}) {
+        const ParsedOptions parsed = Parse({"--color", name});
+        EXPECT_FALSE(parsed.Values.RandomColors) << name;
+        EXPECT_EQ(parsed.Values.PenColorName, name);
+    }
+    EXPECT_EQ(Parse({"-color", "green", "-color", "1,2,3"}).Values.PenColorName, "");
 }
 
 // --- mistakes ------------------------------------------------------------------------------
@@ -48,8 +77,16 @@ TEST(CommandLine, MistakesGiveOneLine) {
         EXPECT_NE(Parse({"-color", bad}).Error, "") << bad;
     }
     EXPECT_NE(Parse({}, "window").Error, "");
-    for (const std::vector<std::string_view>& bad : std::vector<std::vector<std::string_view>>{
-             {"-bogus"}, {"root"}, {"-color"}, {"-root", "-window-id"}}) {
+    for (const std::vector<std::string_view>& bad :
+         std::vector<std::vector<std::string_view>>{{"-bogus"},
+                                                    {"root"},
+                                                    {"-color"},
+                                                    {"-root", "-window-id"},
+                                                    {"--"},
+                                                    {"-color", ""},
+                                                    {"-fps=1"},
+                                                    {"---root"},
+                                                    {"-delay"}}) {
         const std::string error = Parse(bad).Error;
         EXPECT_NE(error, "") << bad.front();
         EXPECT_EQ(error.find('\n'), std::string::npos) << error;
