@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds both Windows programs (Release) and writes the downloads to dist/: an MSI package for
-# x64 and one for x86, a zip with both programs, the README and the licence, and SHA256SUMS.
+# x64 and one for x86, a zip with both programs, the README and the licence, the Debian package
+# of the X11 program, and SHA256SUMS.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
 cd "$GLOBULON_ROOT"
@@ -29,5 +30,7 @@ cp build/win32/globulon.scr "$staging/x86/"
 cp README.md LICENSE "$staging/"
 (cd "$staging" && zip -q -X -D -r - x64 x86 README.md LICENSE) >"dist/globulon-$version-windows.zip"
 
-(cd dist && sha256sum -- *.msi *.zip >SHA256SUMS)
+packaging/make_deb.sh "dist/globulon_${version}_amd64.deb" >/dev/null
+
+(cd dist && sha256sum -- *.msi *.zip *.deb >SHA256SUMS)
 ls -l dist

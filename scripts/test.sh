@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: formatting, native unit tests (with sanitizers), a few
 # seconds of each fuzz target, then the Windows build's tests under Wine on a virtual display, then
-# the 32-bit build, then the release packages (tests/release/, in a Wine prefix of their own).
+# the 32-bit build, then the release packages (tests/release/, in a Wine prefix of their own, and
+# the Debian package in a scratch root).
 # Exits non-zero on any failure.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
@@ -41,5 +42,6 @@ cmake --build --preset win32
 log "release: dist/ written, then installed, upgraded and removed in a fresh Wine prefix"
 scripts/release.sh
 python3 -m unittest discover -v -s tests/release
+python3 -m unittest -v tests/x11/test_deb_package.py
 
 log "all builds and tests passed"

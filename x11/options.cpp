@@ -2,6 +2,7 @@
 #include "x11/options.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <iterator>
 
@@ -23,10 +24,12 @@ constexpr std::string_view IgnoredFlags[] = {"-fps",        "-no-fps", "-install
                                              "-no-install", "-pair",   "-mono"};
 constexpr std::string_view IgnoredWithValue[] = {"-delay", "-visual", "-geometry"};
 
+// The text in quotes for a message of one line: control characters (a newline in an argument)
+// show as '?'.
 std::string Quoted(std::string_view text) {
-    // Built by appending: GCC 12 at -O3 warns wrongly (-Wrestrict) about "'" + std::string.
     std::string quoted(1, '\'');
-    quoted.append(text);
+    for (const char c : text)
+        quoted.push_back(std::iscntrl(static_cast<unsigned char>(c)) ? '?' : c);
     quoted.push_back('\'');
     return quoted;
 }

@@ -172,7 +172,7 @@ class Downloads(unittest.TestCase):
             for arch in ("x64", "x86"):
                 self.assertEqual(archive.read(f"{arch}/globulon.scr"), read_bytes(BUILT[arch]))
         with open(os.path.join(DIST, "SHA256SUMS")) as sums:
-            self.assertEqual(len(sums.readlines()), 3)
+            self.assertEqual(len(sums.readlines()), 4)  # the MSIs, the zip, the Debian package
         check = subprocess.run(["sha256sum", "--check", "--strict", "SHA256SUMS"], cwd=DIST,
                                capture_output=True, text=True)
         self.assertEqual(check.returncode, 0, check.stdout + check.stderr)

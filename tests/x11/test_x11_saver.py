@@ -140,7 +140,8 @@ class X11SaverTest(unittest.TestCase):
     # --- where it draws ------------------------------------------------------------------
 
     def test_root_gets_the_sphere_at_the_centre_on_black(self):
-        saver = self.start("-root", "-color", "0,255,0")
+        # With the framework's standard options and the form XScreenSaver rewrites -root into.
+        saver = self.start("-fps", "-delay", "20000", "-color", "green", "--root")
         time.sleep(2)
         png = screenshot()
         self.assertSphereAt(png, SCREEN[0] // 2, SCREEN[1] // 2)
@@ -155,7 +156,7 @@ class X11SaverTest(unittest.TestCase):
     def test_host_window_from_the_environment_is_cleared_followed_and_its_end_ends_it(self):
         window = self.xlib.make_window(100, 80, 400, 300)
         # The variable wins over -root, as XScreenSaver and xsecurelock hand it.
-        saver = self.start("-root", "-color", "0,255,0",
+        saver = self.start("-root", "--color=rgb:00/ff/00",
                            env={"XSCREENSAVER_WINDOW": hex(window)})
         time.sleep(1.5)
         png = screenshot()
@@ -176,6 +177,20 @@ class X11SaverTest(unittest.TestCase):
         saver.send_signal(signal.SIGINT)
         self.assertEndsCleanly(saver)
 
+    def test_sigterm_ends_it_within_a_second_while_the_server_does_not_answer(self):
+        saver = self.start("-root")
+        time.sleep(0.5)
+        xvfb.send_signal(signal.SIGSTOP)
+        try:
+            time.sleep(0.3)
+            saver.send_signal(signal.SIGTERM)
+            started = time.monotonic()
+            status = finish(saver, 1.0)
+            self.assertLess(time.monotonic() - started, 1.0)
+            self.assertEqual(status, 0)
+        finally:
+            xvfb.send_signal(signal.SIGCONT)
+
 
 class CommandLineTest(unittest.TestCase):
     def run_program(self, *args):
@@ -183,7 +198,7 @@ class CommandLineTest(unittest.TestCase):
 
     def test_mistakes_get_one_line_and_status_2(self):
         for args in (["-bogus"], ["-color", "256,0,0"], ["-color", "1,2"], ["-window-id", "x"],
-                     ["-window-id"]):
+                     ["-window-id"], ["-color", "no-such-colour"]):
             result = subprocess.run([PROGRAM, *args], capture_output=True, text=True, timeout=10)
             self.assertEqual(result.returncode, 2, args)
             self.assertEqual(len(result.stderr.splitlines()), 1, result.stderr)
