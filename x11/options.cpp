@@ -83,12 +83,12 @@ ParsedOptions ParseOptions(const std::vector<std::string_view>& args,
             std::ranges::find(IgnoredWithValue, name) != std::end(IgnoredWithValue);
         if (takesValue && !value) {
             if (index + 1 == args.size()) {
-                parsed.Error = "option " + std::string(name) + " needs a value";
+                parsed.Error = "option " + Quoted(name) + " needs a value";
                 return parsed;
             }
             value = args[++index];
         } else if (!takesValue && value) {
-            parsed.Error = "option " + std::string(name) + " takes no value";
+            parsed.Error = "option " + Quoted(name) + " takes no value";
             return parsed;
         }
 
