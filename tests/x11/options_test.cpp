@@ -77,16 +77,12 @@ TEST(CommandLine, MistakesGiveOneLine) {
         EXPECT_NE(Parse({"-color", bad}).Error, "") << bad;
     }
     EXPECT_NE(Parse({}, "window").Error, "");
-    for (const std::vector<std::string_view>& bad :
-         std::vector<std::vector<std::string_view>>{{"-bogus"},
-                                                    {"root"},
-                                                    {"-color"},
-                                                    {"-root", "-window-id"},
-                                                    {"--"},
-                                                    {"-color", ""},
-                                                    {"-fps=1"},
-                                                    {"---root"},
-                                                    {"-delay"}}) {
+    // A newline in an argument must not break the message into two lines.
+    const std::vector<std::vector<std::string_view>> mistakes = {
+        {"-bogus"}, {"root"},       {"-color"}, {"-root", "-window-id"},
+        {"--"},     {"-color", ""}, {"-fps=1"}, {"---root"},
+        {"-delay"}, {"-bo\ngus"},   {"-\n=x"}};
+    for (const std::vector<std::string_view>& bad : mistakes) {
         const std::string error = Parse(bad).Error;
         EXPECT_NE(error, "") << bad.front();
         EXPECT_EQ(error.find('\n'), std::string::npos) << error;
