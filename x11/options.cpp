@@ -26,10 +26,13 @@ constexpr std::string_view IgnoredWithValue[] = {"-delay", "-visual", "-geometry
 
 // The text in quotes for a message of one line: control characters (a newline in an argument)
 // show as '?'.
+bool IsControl(char c) {
+    return std::iscntrl(static_cast<unsigned char>(c)) != 0;
+}
+
 std::string Quoted(std::string_view text) {
     std::string quoted(1, '\'');
-    for (const char c : text)
-        quoted.push_back(std::iscntrl(static_cast<unsigned char>(c)) ? '?' : c);
+    for (const char c : text) quoted.push_back(IsControl(c) ? '?' : c);
     quoted.push_back('\'');
     return quoted;
 }
@@ -100,6 +103,7 @@ ParsedOptions ParseOptions(const std::vector<std::string_view>& args,
             root = false;
         } else if (name == "-random") {
             options.RandomColors = true;
+            options.PenColorName.clear();
         } else if (name == "-sync") {
             options.Synchronous = true;
         } else if (name == "-display") {
@@ -115,7 +119,9 @@ ParsedOptions ParseOptions(const std::vector<std::string_view>& args,
             // Three numbers, or a name or form the X server knows ("green", "#00ff00",
             // "rgb:00/ff/00"), which only the program with its display can look up.
             const std::optional<ColorValue> color = ParseColorOption(*value);
-            if (!color && (value->empty() || value->find(',') != std::string_view::npos)) {
+            const bool nameLike = !value->empty() && value->find(',') == std::string_view::npos &&
+                                  std::ranges::none_of(*value, IsControl);
+            if (!color && !nameLike) {
                 parsed.Error = "-color wants R,G,B with each from 0 to 255 or a colour name, not " +
                                Quoted(*value);
                 return parsed;

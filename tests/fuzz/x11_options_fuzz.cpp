@@ -30,6 +30,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                       "a window target has a window");
         fuzz::Require(options.PenColorName.find(',') == std::string::npos,
                       "R,G,B forms are read here, not left to the server");
+        fuzz::Require(options.PenColorName.find('\n') == std::string::npos,
+                      "a colour name the program may print is one line");
+        fuzz::Require(!options.RandomColors || options.PenColorName.empty(),
+                      "a colour name only for a fixed pen");
     }
 
     for (const std::string& word : words) {

@@ -65,6 +65,8 @@ TEST(Pen, NamesAndOtherFormsAreLeftToTheServer) {
         EXPECT_EQ(parsed.Values.PenColorName, name);
     }
     EXPECT_EQ(Parse({"-color", "green", "-color", "1,2,3"}).Values.PenColorName, "");
+    EXPECT_EQ(Parse({"-color", "green", "-random"}).Values.PenColorName, "");
+    EXPECT_NE(Parse({"-color", "gre\nen"}).Error, "");
 }
 
 // --- mistakes ------------------------------------------------------------------------------
