@@ -138,13 +138,16 @@ class XScreenSaverTest(HostTestCase):
         self.home = os.path.join(BUILD, "x11-hosts-home")
         shutil.rmtree(self.home, ignore_errors=True)
         os.makedirs(os.path.join(self.home, "bin"))
-        os.symlink(PROGRAM, os.path.join(self.home, "bin", "globulon"))
+        # A copy, not a link: the daemon's id need not reach the rest of the build tree.
+        shutil.copy(PROGRAM, os.path.join(self.home, "bin", "globulon"))
         with open(os.path.join(self.home, ".xscreensaver"), "w") as settings:
             settings.write("mode: one\nselected: 0\nprograms: globulon -root\n"
                            "fade: False\nunfade: False\nsplash: False\n")
         shutil.chown(self.home, 65534, 65534)
         shutil.chown(os.path.join(self.home, ".xscreensaver"), 65534, 65534)
         self.log_path = os.path.join(self.home, "xscreensaver.log")
+        reachable = subprocess.run([*NOBODY, "test", "-x", f"{self.home}/bin/globulon"])
+        self.assertEqual(reachable.returncode, 0, f"uid 65534 cannot reach {self.home}")
 
     def as_user(self, *command):
         return [*NOBODY, "env", "-i", f"HOME={self.home}",
