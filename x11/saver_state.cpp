@@ -29,6 +29,7 @@ bool InitSaver(SaverState& state, Display* display, const TargetWindow& target,
     } else {
         settings.PenColor = penColor;
     }
+    // What every sphere starts from; ReshapeSaver lays the spheres out over the window.
     state.Spheres = {MonitorSphere{{}, settings}};
 
     XWindowAttributes attributes = {};
