@@ -7,6 +7,18 @@
 # RFC 3161 time-stamp server to countersign with.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
+
+# The certificate and key as given from where the release was started.
+signing=false
+if [ -n "${GLOBULON_SIGN_CERT:-}${GLOBULON_SIGN_KEY:-}" ]; then
+    if [ ! -r "${GLOBULON_SIGN_CERT:-}" ] || [ ! -r "${GLOBULON_SIGN_KEY:-}" ]; then
+        echo "release.sh: GLOBULON_SIGN_CERT and GLOBULON_SIGN_KEY must both name PEM files" >&2
+        exit 1
+    fi
+    GLOBULON_SIGN_CERT=$(realpath "$GLOBULON_SIGN_CERT")
+    GLOBULON_SIGN_KEY=$(realpath "$GLOBULON_SIGN_KEY")
+    signing=true
+fi
 cd "$GLOBULON_ROOT"
 
 # Everything the release dates (compilers' __DATE__, packages, archive entries) takes the last
@@ -19,15 +31,6 @@ if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
 fi
 export SOURCE_DATE_EPOCH
 export TZ=UTC
-
-signing=false
-if [ -n "${GLOBULON_SIGN_CERT:-}${GLOBULON_SIGN_KEY:-}" ]; then
-    if [ ! -r "${GLOBULON_SIGN_CERT:-}" ] || [ ! -r "${GLOBULON_SIGN_KEY:-}" ]; then
-        echo "release.sh: GLOBULON_SIGN_CERT and GLOBULON_SIGN_KEY must both name PEM files" >&2
-        exit 1
-    fi
-    signing=true
-fi
 
 install_packages
 
