@@ -233,9 +233,14 @@ class Downloads(unittest.TestCase):
                                capture_output=True, text=True)
         self.assertEqual(check.returncode, 0, check.stdout + check.stderr)
 
-    def test_file_table_carries_the_program_version(self):
+    def test_each_package_holds_its_program_and_its_version_in_the_file_table(self):
         for arch in ("x64", "x86"):
             package = download(f"{arch}.msi")
+            with tempfile.TemporaryDirectory() as directory:
+                subprocess.run(["msiextract", "-C", directory, package], check=True,
+                               stdout=subprocess.DEVNULL)
+                self.assertEqual(read_bytes(os.path.join(directory, "globulon.scr")),
+                                 read_bytes(BUILT[arch]))
             version = file_version(BUILT[arch])
             self.assertTrue(version.startswith(VERSION + "."), version)
             language = {row["Property"]: row["Value"]
