@@ -12,7 +12,8 @@ GLOBULON_PACKAGES=(cmake ninja-build g++ googletest clang-format clang libclang-
     wine wine64 fonts-wine xvfb xdotool x11-apps x11-utils imagemagick python3
     wixl msitools zip libx11-dev libxml2-utils xserver-xephyr
     libxinerama-dev x11-xserver-utils xscreensaver xsecurelock dpkg-dev lintian
-    mate-screensaver dbus-daemon libglib2.0-bin)
+    mate-screensaver dbus-daemon libglib2.0-bin
+    osslsigncode faketime openssl)
 
 log() { printf '\n== %s\n' "$*"; }
 
