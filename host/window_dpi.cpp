@@ -26,8 +26,9 @@ GetDpiForMonitorFn GetDpiForMonitorFunction() {
     return function;
 }
 
+// A DPI the system reported, or 0 for none (WM_DPICHANGED carries it in 16 bits).
 int Sensible(UINT dpi) {
-    return dpi > 0 && dpi <= 0xFFFF ? static_cast<int>(dpi) : 0;
+    return dpi <= 0xFFFF ? static_cast<int>(dpi) : 0;
 }
 
 }  // namespace
@@ -44,8 +45,8 @@ int SystemDpi() {
 int MonitorDpi(HMONITOR monitor) {
     if (const GetDpiForMonitorFn getDpi = GetDpiForMonitorFunction(); getDpi && monitor) {
         UINT dpiX = 0, dpiY = 0;
-        if (SUCCEEDED(getDpi(monitor, EffectiveDpi, &dpiX, &dpiY)) && Sensible(dpiY)) {
-            return Sensible(dpiY);
+        if (SUCCEEDED(getDpi(monitor, EffectiveDpi, &dpiX, &dpiY))) {
+            if (const int dpi = Sensible(dpiY)) return dpi;
         }
     }
     return SystemDpi();
