@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <thread>
-
 #include "host/form_window.h"
 #include "host/message_pump.h"
 
@@ -174,20 +172,6 @@ TEST(SetDesktopBackdrop, FailsWithoutAWindow) {
     ASSERT_TRUE(snapshot.Capture(8, 8));
     EXPECT_FALSE(SetDesktopBackdrop(nullptr, snapshot));
     EXPECT_TRUE(snapshot.Empty());
-}
-
-TEST(OnUsersDesktop, OnlyTheDesktopNamedDefaultIsTheUsers) {
-    EXPECT_TRUE(OnUsersDesktop());
-    // A thread without windows may move to another desktop, as a saver started on Windows'
-    // "Screen-saver" desktop runs there.
-    HDESK other = CreateDesktopW(L"Screen-saver", nullptr, nullptr, 0, GENERIC_ALL, nullptr);
-    ASSERT_NE(other, nullptr);
-    bool onUsers = true;
-    std::thread([&] {
-        if (SetThreadDesktop(other)) onUsers = OnUsersDesktop();
-    }).join();
-    EXPECT_FALSE(onUsers);
-    CloseDesktop(other);
 }
 
 TEST(DesktopSnapshot, AreaBeyondThePictureIsPaintedBlack) {

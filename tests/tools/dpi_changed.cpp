@@ -1,10 +1,8 @@
-// Test tool: plays the system's part when a window is moved to a monitor of another DPI. Finds the
-// top-level window with the given title and sends it WM_DPICHANGED as Windows does: the new DPI
-// in both words of wParam, and in lParam the suggested window rectangle, here the window's own
-// rectangle with its corner kept and its size scaled from the window's DPI to the new one. The
-// rectangle lives in the window's own process, as the system's does. Prints the window's DPI
-// awareness ("awareness=<n>", 2 for per monitor) and the suggested rectangle. Exit code 1 when no
-// such window exists, 2 on wrong arguments, 3 when the message could not be delivered.
+// Test tool: "dpi_changed <title> <dpi>" plays Windows' part when the top-level window with that
+// title moves to a monitor of another DPI: it sends WM_DPICHANGED with the new DPI in both words
+// and, in memory of the window's process as the system's is, the suggested rectangle (the corner
+// kept, the size scaled by the new DPI over the window's). Prints the window's DPI awareness
+// ("awareness=2": per monitor). Exit code 1: no such window; 2: wrong arguments; 3: not sent.
 #include <windows.h>
 
 #include <cstdio>
@@ -19,16 +17,15 @@ int wmain(int argc, wchar_t** argv) {
 
     std::printf("awareness=%d\n", static_cast<int>(GetAwarenessFromDpiAwarenessContext(
                                       GetWindowDpiAwarenessContext(window))));
+    std::fflush(stdout);
 
     const int oldDpi = static_cast<int>(GetDpiForWindow(window));
+    if (oldDpi <= 0) return 3;
     RECT place = {};
     GetWindowRect(window, &place);
     const RECT suggested = {place.left, place.top,
                             place.left + MulDiv(place.right - place.left, newDpi, oldDpi),
                             place.top + MulDiv(place.bottom - place.top, newDpi, oldDpi)};
-    std::printf("suggested=%ld %ld %ld %ld\n", suggested.left, suggested.top, suggested.right,
-                suggested.bottom);
-    std::fflush(stdout);
 
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
