@@ -15,6 +15,7 @@
 #include "host/app_window.h"
 #include "host/message_pump.h"
 #include "host/monitors.h"
+#include "host/window_dpi.h"
 
 namespace globulon {
 namespace {
@@ -32,9 +33,9 @@ constexpr int IconImageId = 105;
 constexpr DWORD FormStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD FormExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
-HFONT MakeArialFont(double points, bool underline, std::int32_t twipsPerPixelY) {
+HFONT MakeArialFont(double points, bool underline, int dpi) {
     LOGFONTW font = {};
-    font.lfHeight = FontPixelHeight(points, twipsPerPixelY);
+    font.lfHeight = FontHeightAtDpi(points, dpi);
     font.lfWeight = FW_NORMAL;
     font.lfUnderline = underline ? TRUE : FALSE;
     font.lfCharSet = DEFAULT_CHARSET;
@@ -86,7 +87,7 @@ SIZE PictureSize(const AboutPicture& picture) {
 AboutBox::AboutBox() : openLink_(&OpenLink) {}
 
 PixelRect AboutBox::Pixels(const TwipsRect& box) const {
-    return TwipsToPixels(box, context_.TwipsPerPixelX, context_.TwipsPerPixelY);
+    return TwipsToPixelsAtDpi(box, dpi_);
 }
 
 // Frame1's edge in the box's client area.
@@ -96,7 +97,7 @@ RECT AboutBox::FrameRect() const {
 }
 
 HFONT AboutBox::MakeArial(double points, bool underline) const {
-    return MakeArialFont(points, underline, context_.TwipsPerPixelY);
+    return MakeArialFont(points, underline, dpi_);
 }
 
 AboutBox::~AboutBox() {
@@ -108,8 +109,13 @@ bool AboutBox::Load() {
     if (Hwnd()) return true;
     // The window may have been destroyed from outside; give back what it left.
     Unload();
-    const PixelRect client = Pixels({0, 0, about_design::ClientWidth, about_design::ClientHeight});
-    return CreateForm(L"About", FormStyle, FormExStyle, client.Width, client.Height);
+    // Made on the monitor it is shown on, so that it has that monitor's DPI from the start; sized
+    // for the system DPI here and for the monitor's in the load handler.
+    const PixelRect monitor = MonitorUnderPointer();
+    const int dpi = SystemDpi();
+    return CreateForm(
+        L"About", FormStyle, FormExStyle, TwipsToPixelsAtDpi(about_design::ClientWidth, dpi),
+        TwipsToPixelsAtDpi(about_design::ClientHeight, dpi), nullptr, {monitor.Left, monitor.Top});
 }
 
 void AboutBox::OnCreate() {
@@ -117,6 +123,9 @@ void AboutBox::OnCreate() {
     isLoaded_ = true;
     timerIntervalMs_ = 0;
     timerRunning_ = false;
+    dpi_ = WindowDpi(Hwnd());
+    const PixelRect client = Pixels({0, 0, about_design::ClientWidth, about_design::ClientHeight});
+    SetClientSize(Hwnd(), client.Width, client.Height);
     CreateFonts();
     CreateControls();
     PlaceLinks();
@@ -264,15 +273,20 @@ void AboutBox::ShowPicture(AboutPicture picture) {
         ownBitmap_ = std::move(previous);  // showing our own bitmap again
     }
     picture_ = picture;
+    SizePicture();
+    // `previous`, a bitmap no longer shown, is deleted here, after the image stopped using it.
+}
+
+void AboutBox::SizePicture() {
     if (!imgIcon_) return;
-    // The image sizes itself to the picture.
+    // The image sizes itself to the picture, which comes made for the system DPI.
     const SIZE size = PictureSize(picture_);
     if (size.cx > 0 && size.cy > 0) {
-        SetWindowPos(imgIcon_, nullptr, 0, 0, size.cx, size.cy,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const int systemDpi = SystemDpi();
+        SetWindowPos(imgIcon_, nullptr, 0, 0, MulDiv(size.cx, dpi_, systemDpi),
+                     MulDiv(size.cy, dpi_, systemDpi), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     InvalidateRect(imgIcon_, nullptr, TRUE);
-    // `previous`, a bitmap no longer shown, is deleted here, after the image stopped using it.
 }
 
 void AboutBox::PaintFrame() {
@@ -287,9 +301,12 @@ void AboutBox::PaintFrame() {
 
 void AboutBox::DrawPicture(const DRAWITEMSTRUCT& item) const {
     FillRect(item.hDC, &item.rcItem, GetSysColorBrush(COLOR_WINDOW));
+    // The picture fills the image, which is the picture's size at the box's DPI.
+    const int width = item.rcItem.right - item.rcItem.left;
+    const int height = item.rcItem.bottom - item.rcItem.top;
     if (picture_.Icon) {
-        DrawIconEx(item.hDC, item.rcItem.left, item.rcItem.top, picture_.Icon, 0, 0, 0, nullptr,
-                   DI_NORMAL);
+        DrawIconEx(item.hDC, item.rcItem.left, item.rcItem.top, picture_.Icon, width, height, 0,
+                   nullptr, DI_NORMAL);
         return;
     }
     if (!picture_.Bitmap) return;
@@ -298,8 +315,10 @@ void AboutBox::DrawPicture(const DRAWITEMSTRUCT& item) const {
     HDC source = CreateCompatibleDC(item.hDC);
     if (!source) return;
     HGDIOBJ original = SelectObject(source, picture_.Bitmap);
-    BitBlt(item.hDC, item.rcItem.left, item.rcItem.top, bitmap.bmWidth, bitmap.bmHeight, source, 0,
-           0, SRCCOPY);
+    const int previousMode = SetStretchBltMode(item.hDC, COLORONCOLOR);
+    StretchBlt(item.hDC, item.rcItem.left, item.rcItem.top, width, height, source, 0, 0,
+               bitmap.bmWidth, bitmap.bmHeight, SRCCOPY);
+    if (previousMode) SetStretchBltMode(item.hDC, previousMode);
     SelectObject(source, original);
     DeleteDC(source);
 }
@@ -323,6 +342,42 @@ void AboutBox::ShowModal() {
     Unload();
     // A request to end the program that arrived meanwhile belongs to the loop outside.
     if (quitSeen) PostQuitMessage(0);
+}
+
+void AboutBox::OnDpiChanged(int dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    // The controls take the new fonts before the old ones are deleted.
+    GdiObject<HFONT> text(MakeArial(about_design::TextFontPoints, false));
+    GdiObject<HFONT> link(MakeArial(about_design::LinkFontPoints, false));
+    GdiObject<HFONT> underlined(MakeArial(about_design::LinkFontPoints, true));
+    if (text && link && underlined) {
+        const auto setFont = [](HWND control, HFONT font) {
+            if (control) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        };
+        setFont(lblAbout_, text.Get());
+        setFont(btnOK_, text.Get());
+        for (const LinkLabel* label : {&lblmailto_, &lblweb_}) {
+            setFont(label->Hwnd, label->Underlined ? underlined.Get() : link.Get());
+        }
+        textFont_ = std::move(text);
+        linkFont_ = std::move(link);
+        linkUnderlineFont_ = std::move(underlined);
+    }
+    const std::pair<HWND, TwipsRect> places[] = {{lblAbout_, about_design::AboutLabel},
+                                                 {imgIcon_, about_design::Icon},
+                                                 {btnOK_, about_design::OkButton}};
+    for (const auto& [control, design] : places) {
+        const PixelRect at = Pixels(design);
+        if (control) {
+            SetWindowPos(control, nullptr, at.Left, at.Top, at.Width, at.Height,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
+    SizePicture();
+    PlaceLinks();
+    SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 std::int32_t AboutBox::Interval() {
@@ -398,6 +453,11 @@ LRESULT AboutBox::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
+        case WM_DPICHANGED:
+            if (lParam) {
+                OnDpiChanged(DpiChangedValue(wParam), *reinterpret_cast<const RECT*>(lParam));
+            }
+            return 0;
         case WM_CLOSE:
             Unload();
             return 0;

@@ -10,6 +10,7 @@
 #include "about/gdi_object.h"
 #include "about/link_label.h"
 #include "about/modal_windows.h"
+#include "host/dpi_scale.h"
 #include "host/form_context.h"
 #include "host/form_window.h"
 
@@ -75,12 +76,17 @@ class AboutBox : public FormWindow {
     HFONT MakeArial(double points, bool underline) const;
     void CreateFonts();
     void CreateControls();
+    // Sizes the image control to the picture at the box's DPI.
+    void SizePicture();
     void PlaceLinks();
     void CentreOnScreen();
     void PaintFrame();
     void ShowPicture(AboutPicture picture);
     void DrawPicture(const DRAWITEMSTRUCT& item) const;
     void ShowModal();
+    // The box went to a monitor of another DPI: new fonts, controls placed anew, and the window
+    // at the place the system suggests.
+    void OnDpiChanged(int dpi, const RECT& suggested);
 
     void TimerHide_Timer();
     void LinkMouseMove(LinkLabel& hovered, LinkLabel& other);
@@ -99,6 +105,7 @@ class AboutBox : public FormWindow {
     FormContext context_;
 
     // State of the loaded window, taken in this order and given back in reverse.
+    int dpi_ = StandardDpi;  // of the monitor the box is on
     GdiObject<HFONT> textFont_, linkFont_, linkUnderlineFont_;
     HWND lblAbout_ = nullptr, imgIcon_ = nullptr, btnOK_ = nullptr;
     LinkLabel lblmailto_, lblweb_;

@@ -1,4 +1,4 @@
-// The About box as designed, in twips, and the conversions to the pixels the windows are made in.
+// The About box as designed, in twips, and the placing of its links and of the box itself.
 #pragma once
 
 #include <cstdint>
@@ -26,10 +26,6 @@ inline constexpr double LinkFontPoints = 9.0;
 inline constexpr int MailLine = 8;
 inline constexpr int WebLine = 9;
 }  // namespace about_design
-
-// The character height for a font of the given size, as a negative pixel count (the form font
-// requests take), rounded to the nearest pixel, halves to even.
-std::int32_t FontPixelHeight(double points, std::int32_t twipsPerPixelY);
 
 // The top of a link label that sits on text line `line` (from 1) of a label at textTop whose
 // lines are lineHeight apart, with the baselines of both fonts on one level.

@@ -22,4 +22,9 @@ std::wstring LinkResultText(long long shellResult) {
     }
 }
 
+std::wstring LinkResultText(bool opened, long long shellCode) {
+    if (opened) return L"";
+    return LinkResultText(shellCode > 32 ? 0 : shellCode);
+}
+
 }  // namespace globulon

@@ -3,9 +3,25 @@
 
 namespace globulon {
 
+bool OnUsersDesktop() {
+    HDESK desktop = GetThreadDesktop(GetCurrentThreadId());
+    if (!desktop) return true;
+    wchar_t name[64] = {};
+    DWORD needed = 0;
+    if (GetUserObjectInformationW(desktop, UOI_NAME, name, sizeof(name), &needed)) {
+        return CompareStringOrdinal(name, -1, L"Default", -1, TRUE) == CSTR_EQUAL;
+    }
+    // A name too long for the buffer is not "Default"; any other failure leaves it unknown.
+    return GetLastError() != ERROR_INSUFFICIENT_BUFFER;
+}
+
 void CopyDesktopToWindow(HWND hwnd, HDC hdc) {
     RECT client;
     if (!GetClientRect(hwnd, &client)) return;
+    if (!OnUsersDesktop()) {
+        FillRect(hdc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        return;
+    }
     HDC screen = GetDC(nullptr);
     if (!screen) return;
     // The primary screen in pixels; the screen DC's origin is its top-left corner.
@@ -87,8 +103,9 @@ bool DesktopSnapshot::PaintTo(HDC hdc, const RECT& area) const {
 
 bool SetDesktopBackdrop(HWND form, DesktopSnapshot& snapshot) {
     RECT frame;
-    if (!GetWindowRect(form, &frame)) {
+    if (!OnUsersDesktop() || !GetWindowRect(form, &frame)) {
         snapshot.Clear();
+        if (form) InvalidateRect(form, nullptr, TRUE);
         return false;
     }
     // The screen context's origin is the primary monitor's corner; others may lie left or above.

@@ -5,7 +5,13 @@
 
 namespace globulon {
 
-// Draws the whole primary screen into hdc, stretched to the client area of hwnd.
+// True while the program runs on the user's own desktop ("Default"). Windows runs a saver that
+// asks for the password on resume on a desktop of its own ("Screen-saver"), where a copy of the
+// screen cannot show the user's desktop. True as well when the name cannot be read.
+bool OnUsersDesktop();
+
+// Draws the whole primary screen into hdc, stretched to the client area of hwnd; black on a
+// desktop other than the user's.
 void CopyDesktopToWindow(HWND hwnd, HDC hdc);
 
 // A picture of a region of the screen, held in a memory bitmap so that it survives every
@@ -40,7 +46,8 @@ class DesktopSnapshot {
 };
 
 // Takes the desktop under the form (every monitor it covers) as its background picture and has
-// the form repaint. False when no picture could be taken.
+// the form repaint. False when no picture could be taken, and on a desktop other than the user's,
+// where the form stays black.
 bool SetDesktopBackdrop(HWND form, DesktopSnapshot& snapshot);
 
 }  // namespace globulon

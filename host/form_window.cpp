@@ -30,11 +30,11 @@ FormWindow::~FormWindow() {
 }
 
 bool FormWindow::CreateForm(const std::wstring& title, DWORD style, DWORD exStyle, int clientWidth,
-                            int clientHeight, HWND owner) {
+                            int clientHeight, HWND owner, POINT at) {
     if (hwnd_ || !RegisterFormClass()) return false;
     RECT frame = {0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    HWND hwnd = CreateWindowExW(exStyle, FormClassName, title.c_str(), style, 0, 0,
+    HWND hwnd = CreateWindowExW(exStyle, FormClassName, title.c_str(), style, at.x, at.y,
                                 frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
                                 ProgramInstance(), nullptr);
     if (!hwnd) return false;

@@ -23,9 +23,10 @@ class FormWindow {
     virtual ~FormWindow();
 
     // "Load": creates the window without showing it. The client area gets the given size in
-    // pixels. False when the window could not be made.
+    // pixels; the window's corner is at `at` on the screen, whose monitor gives the window its
+    // DPI. False when the window could not be made.
     bool CreateForm(const std::wstring& title, DWORD style, DWORD exStyle, int clientWidth,
-                    int clientHeight, HWND owner = nullptr);
+                    int clientHeight, HWND owner = nullptr, POINT at = {0, 0});
     // "Unload": destroys the window; harmless when there is none.
     void DestroyForm();
 

@@ -7,8 +7,8 @@
 
 #include "about/hand_cursor.h"
 #include "about/sys_menu.h"
-#include "base/rounding.h"
 #include "base/settings_store.h"
+#include "host/window_dpi.h"
 #include "setup/color_dialog.h"
 
 namespace globulon {
@@ -23,7 +23,7 @@ constexpr double FontPoints = 8.25;
 // "MS Shell Dlg" is the system's dialog face: on Windows the TrueType successor of "MS Sans
 // Serif" at the same size, elsewhere whatever face the system keeps for its dialogs.
 constexpr wchar_t FontFace[] = L"MS Shell Dlg";
-// Room below a list's selection field for its drop-down part.
+// Room below a list's selection field for its drop-down part, at 96 DPI.
 constexpr int DropDownPixels = 200;
 constexpr int ListEntries = 256;
 constexpr int IconId = 101;
@@ -78,15 +78,9 @@ HWND MakeHiddenOwner() {
                            ProgramInstance(), nullptr);
 }
 
-HFONT MakeDialogFont() {
-    int dpi = 96;
-    if (HDC screen = GetDC(nullptr)) {
-        dpi = GetDeviceCaps(screen, LOGPIXELSY);
-        ReleaseDC(nullptr, screen);
-    }
-    const int height = -Rnd(FontPoints * dpi / 72.0);
-    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+HFONT MakeDialogFont(int dpi) {
+    return CreateFontW(FontHeightAtDpi(FontPoints, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                        DEFAULT_PITCH | FF_DONTCARE, FontFace);
 }
 
@@ -115,10 +109,11 @@ bool SetupForm::Load() {
     if (IsLoaded()) return true;
     // An owned window stays out of the task bar; the owner itself is never shown.
     hiddenOwner_ = MakeHiddenOwner();
-    font_ = MakeDialogFont();
+    // Sized for the system DPI here; the load handler sizes it for the DPI of its monitor.
+    const int dpi = SystemDpi();
     if (!CreateForm(context_.AppTitle, FormStyle, FormExStyle,
-                    TwipsToPixels(SetupClientWidthTwips, context_.TwipsPerPixelX),
-                    TwipsToPixels(SetupClientHeightTwips, context_.TwipsPerPixelY), hiddenOwner_)) {
+                    TwipsToPixelsAtDpi(SetupClientWidthTwips, dpi),
+                    TwipsToPixelsAtDpi(SetupClientHeightTwips, dpi), hiddenOwner_)) {
         Unload();
         return false;
     }
@@ -132,8 +127,7 @@ void SetupForm::Show() {
 void SetupForm::Unload() {
     // The controls go with the window, before the font they use and the owner they sit on.
     DestroyForm();
-    if (font_) DeleteObject(font_);
-    font_ = nullptr;
+    font_.Reset();
     if (hiddenOwner_) DestroyWindow(hiddenOwner_);
     hiddenOwner_ = nullptr;
     lastFocus_ = nullptr;
@@ -164,6 +158,10 @@ void SetupForm::Form_Load() {
     if (HICON small = loadIcon(GetSystemMetrics(SM_CXSMICON))) {
         SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
     }
+    dpi_ = WindowDpi(hwnd);
+    font_.Reset(MakeDialogFont(dpi_));
+    SetClientSize(hwnd, TwipsToPixelsAtDpi(SetupClientWidthTwips, dpi_),
+                  TwipsToPixelsAtDpi(SetupClientHeightTwips, dpi_));
     CenterOnScreen();
     CreateControls();
     FillLists();
@@ -187,22 +185,51 @@ void SetupForm::CreateControls() {
     // order the dialog keys walk.
     for (const SetupControlLayout& control : SetupLayout) {
         const ControlClass cls = ClassOf(control);
-        const PixelRect at =
-            SetupControlPixels(control, context_.TwipsPerPixelX, context_.TwipsPerPixelY);
-        const int height =
-            control.Kind == ControlKind::DropDownList ? at.Height + DropDownPixels : at.Height;
-        // A label grows to its text: the dialog face of some systems is wider than the one the
-        // layout was drawn with, and a clipped "Green:" helps nobody.
-        const int width = control.Kind == ControlKind::Label
-                              ? std::max(at.Width, CaptionWidth(control.Caption))
-                              : at.Width;
+        const PixelRect at = ControlPlace(control);
         HWND child = CreateWindowExW(
             0, cls.ClassName, control.Caption, WS_CHILD | WS_VISIBLE | cls.Style, at.Left, at.Top,
-            width, height, Hwnd(),
+            at.Width, at.Height, Hwnd(),
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(static_cast<int>(control.Id))),
             ProgramInstance(), nullptr);
-        if (child && font_) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_), 0);
+        if (child && font_) {
+            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), 0);
+        }
     }
+}
+
+PixelRect SetupForm::ControlPlace(const SetupControlLayout& control) const {
+    PixelRect at = SetupControlPixels(control, dpi_);
+    if (control.Kind == ControlKind::DropDownList) at.Height += ScaleToDpi(DropDownPixels, dpi_);
+    // A label grows to its text: the dialog face of some systems is wider than the one the
+    // layout was drawn with, and a clipped "Green:" helps nobody.
+    if (control.Kind == ControlKind::Label) {
+        at.Width = std::max(at.Width, CaptionWidth(control.Caption));
+    }
+    return at;
+}
+
+void SetupForm::OnDpiChanged(int dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    // The controls take the new font before the old one is deleted.
+    GdiObject<HFONT> font(MakeDialogFont(dpi_));
+    if (font) {
+        for (const SetupControlLayout& control : SetupLayout) {
+            if (HWND child = Control(control.Id)) {
+                SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), 0);
+            }
+        }
+        font_ = std::move(font);
+    }
+    for (const SetupControlLayout& control : SetupLayout) {
+        const PixelRect at = ControlPlace(control);
+        if (HWND child = Control(control.Id)) {
+            SetWindowPos(child, nullptr, at.Left, at.Top, at.Width, at.Height,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
+    SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 int SetupForm::CaptionWidth(const std::wstring& caption) const {
@@ -210,7 +237,7 @@ int SetupForm::CaptionWidth(const std::wstring& caption) const {
     if (const size_t amp = shown.find(L'&'); amp != std::wstring::npos) shown.erase(amp, 1);
     HDC dc = GetDC(Hwnd());
     if (!dc) return 0;
-    HGDIOBJ old = font_ ? SelectObject(dc, font_) : nullptr;
+    HGDIOBJ old = font_ ? SelectObject(dc, font_.Get()) : nullptr;
     SIZE size = {};
     GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
     if (old) SelectObject(dc, old);
@@ -457,6 +484,11 @@ LRESULT SetupForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_NEXTDLGCTL:
             OnNextDialogControl(wParam, lParam);
+            return 0;
+        case WM_DPICHANGED:
+            if (lParam) {
+                OnDpiChanged(DpiChangedValue(wParam), *reinterpret_cast<const RECT*>(lParam));
+            }
             return 0;
         case DM_GETDEFID:
             return MAKELRESULT(IDOK, DC_HASDEFID);

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "about/gdi_object.h"
+#include "host/dpi_scale.h"
 #include "host/form_context.h"
 #include "host/form_window.h"
 #include "setup/setup_layout.h"
@@ -53,6 +55,8 @@ class SetupForm : public FormWindow {
     void lblColor_MouseMove();
 
     void CreateControls();
+    // Where a control sits at the form's DPI, in client pixels.
+    PixelRect ControlPlace(const SetupControlLayout& control) const;
     void FillLists();
     int CaptionWidth(const std::wstring& caption) const;
     void CenterOnScreen();
@@ -66,6 +70,9 @@ class SetupForm : public FormWindow {
     bool OnSetCursor(HWND over, int hitTest, UINT mouseMessage);
     void OnActivate(bool active);
     void OnNextDialogControl(WPARAM wParam, LPARAM lParam);
+    // The form went to a monitor of another DPI: new font, controls placed anew, and the window
+    // at the place the system suggests.
+    void OnDpiChanged(int dpi, const RECT& suggested);
     void ShowDefaultButton(HWND focus);
     HWND ListControl(ColorList list) const;
 
@@ -74,7 +81,8 @@ class SetupForm : public FormWindow {
     SetupLogic logic_;
     SetupControls shown_;         // what the controls showed after the last MirrorControls
     HWND hiddenOwner_ = nullptr;  // keeps the dialog out of the task bar
-    HFONT font_ = nullptr;
+    int dpi_ = StandardDpi;       // of the monitor the form is on
+    GdiObject<HFONT> font_;
     HWND lastFocus_ = nullptr;  // the control that had the focus when the window went inactive
 };
 

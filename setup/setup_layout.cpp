@@ -3,13 +3,11 @@
 
 namespace globulon {
 
-PixelRect SetupControlPixels(const SetupControlLayout& control, int twipsPerPixelX,
-                             int twipsPerPixelY) {
-    PixelRect rect = TwipsToPixels(control.Position, twipsPerPixelX, twipsPerPixelY);
+PixelRect SetupControlPixels(const SetupControlLayout& control, int dpi) {
+    PixelRect rect = TwipsToPixelsAtDpi(control.Position, dpi);
     if (control.InFrame) {
         // Inside the frame, positions count from the frame's own corner.
-        const PixelRect frame = SetupControlPixels(*FindSetupControl(SetupControlId::Frame),
-                                                   twipsPerPixelX, twipsPerPixelY);
+        const PixelRect frame = SetupControlPixels(*FindSetupControl(SetupControlId::Frame), dpi);
         rect.Left += frame.Left;
         rect.Top += frame.Top;
     }

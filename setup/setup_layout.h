@@ -1,11 +1,13 @@
 // The settings dialog's controls: names, kinds, captions, tab order and positions in twips, and
-// the conversion of those positions to pixels. Window-free, so the layout can be checked alone.
+// the conversion of those positions to pixels at a monitor's DPI. Window-free, so the layout can
+// be checked alone.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
 #include "base/twips.h"
+#include "host/dpi_scale.h"
 
 namespace globulon {
 
@@ -110,9 +112,8 @@ inline constexpr std::array<SetupControlLayout, 14> SetupLayout = {{
     {L"lblColor", SetupControlId::Swatch, ControlKind::Swatch, L"", {165, 420, 975, 615}, true},
 }};
 
-// A control's rectangle in pixels of the dialog's client area.
-PixelRect SetupControlPixels(const SetupControlLayout& control, int twipsPerPixelX,
-                             int twipsPerPixelY);
+// A control's rectangle in pixels of the dialog's client area, on a monitor of the given DPI.
+PixelRect SetupControlPixels(const SetupControlLayout& control, int dpi);
 
 // The layout entry of a control, or nullptr for an unknown identifier.
 const SetupControlLayout* FindSetupControl(SetupControlId id);

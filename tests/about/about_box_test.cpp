@@ -208,6 +208,27 @@ TEST_F(AboutBoxWindow, UnloadGivesBackFontsAndBitmap) {
     EXPECT_FALSE(box.Loaded());
 }
 
+TEST_F(AboutBoxWindow, MoveToAnotherDpiGivesBackTheOldFonts) {
+    ShowModeless();
+    const auto fontOf = [](HWND control) {
+        return reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0));
+    };
+    const HFONT oldText = fontOf(box.AboutLabel()), oldLink = fontOf(box.MailLabel());
+    RECT suggested = {10, 10, 700, 400};
+    SendMessageW(box.Hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(GetObjectType(oldText), 0u);
+    EXPECT_EQ(GetObjectType(oldLink), 0u);
+    const HFONT text = fontOf(box.AboutLabel()), link = fontOf(box.MailLabel());
+    EXPECT_EQ(fontOf(box.OkButton()), text);
+    LOGFONTW font = {};
+    ASSERT_TRUE(GetObjectW(text, sizeof(font), &font));
+    EXPECT_EQ(font.lfHeight, -20);  // 9.75 points at 144 DPI, 19.5 to the even 20
+    box.Unload();
+    EXPECT_EQ(GetObjectType(text), 0u);
+    EXPECT_EQ(GetObjectType(link), 0u);
+}
+
 TEST_F(AboutBoxWindow, ShowingAnotherPictureFreesTheBitmapItLoaded) {
     ShowModeless();
     HBITMAP own = box.Picture().Bitmap;

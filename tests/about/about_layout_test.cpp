@@ -1,4 +1,4 @@
-// The About box's design converted to pixels: truncation, font heights, link lines, centring.
+// The About box's design converted to pixels: truncation, link lines, centring.
 #include "about/about_layout.h"
 
 #include <gtest/gtest.h>
@@ -28,16 +28,6 @@ TEST(TwipsToPixels, UsesEachAxisOwnScale) {
     EXPECT_EQ(r.Top, 30);
     EXPECT_EQ(r.Width, 40);
     EXPECT_EQ(r.Height, 60);
-}
-
-TEST(FontPixelHeight, IsNegativeAndRoundedHalfToEven) {
-    EXPECT_EQ(FontPixelHeight(9.75, 15), -13);
-    EXPECT_EQ(FontPixelHeight(9.0, 15), -12);
-    EXPECT_EQ(FontPixelHeight(8.25, 15), -11);
-    EXPECT_EQ(FontPixelHeight(9.75, 12), -16);  // 16.25
-    EXPECT_EQ(FontPixelHeight(9.0, 24), -8);    // 7.5 to the even 8
-    EXPECT_EQ(FontPixelHeight(8.25, 10), -16);  // 16.5 to the even 16
-    EXPECT_EQ(FontPixelHeight(9.75, 0), -13);
 }
 
 TEST(LinkTopOnLine, PutsTheLinkOnItsLineWithBaselinesLevel) {

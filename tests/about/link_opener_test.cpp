@@ -1,9 +1,12 @@
-// The link opener on the real shell: a target that cannot exist gives a failure text, no crash.
+// The link opener: how it calls the shell, and on the real shell a target that cannot exist
+// gives a failure text, no crash.
 #include "about/link_opener.h"
 
 #include <gtest/gtest.h>
+#include <objbase.h>
 
 #include <set>
+#include <thread>
 
 namespace globulon {
 namespace {
@@ -30,6 +33,24 @@ TEST(OpenLink, EmptyTargetIsAFailureNotACrash) {
     // Wine answers an empty target in its own way; any text of the table is fine.
     const std::wstring result = OpenLink(nullptr, L"");
     EXPECT_TRUE(result.empty() || kFailureTexts.count(result));
+}
+
+TEST(OpenLink, AsksTheShellInASingleThreadedApartmentAndWaitsForIt) {
+    // On a thread of its own, which has no COM before and must have none after.
+    std::thread([] {
+        APTTYPE apartment = APTTYPE_NA;
+        APTTYPEQUALIFIER qualifier;
+        ULONG mask = 0;
+        OpenLinkWith(nullptr, L"mailto:someone@example.org", [&](SHELLEXECUTEINFOW& info) {
+            if (FAILED(CoGetApartmentType(&apartment, &qualifier))) apartment = APTTYPE_NA;
+            mask = info.fMask;
+            return true;
+        });
+        // The first single-threaded apartment of a process is its main one.
+        EXPECT_TRUE(apartment == APTTYPE_MAINSTA || apartment == APTTYPE_STA) << apartment;
+        EXPECT_TRUE(mask & SEE_MASK_NOASYNC);
+        EXPECT_FALSE(SUCCEEDED(CoGetApartmentType(&apartment, &qualifier)));
+    }).join();
 }
 
 }  // namespace

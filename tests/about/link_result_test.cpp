@@ -27,5 +27,11 @@ TEST(LinkResultText, ValuesAboveThirtyTwoAreSuccess) {
     EXPECT_EQ(LinkResultText(0x100000000LL), L"");
 }
 
+TEST(LinkResultText, AnAnswerOfOpenedOrNotDecidesOverTheCode) {
+    EXPECT_EQ(LinkResultText(true, 0), L"");
+    EXPECT_EQ(LinkResultText(false, 31), L"Missing association type of file.");
+    EXPECT_EQ(LinkResultText(false, 42), L"Generic access file error.");
+}
+
 }  // namespace
 }  // namespace globulon

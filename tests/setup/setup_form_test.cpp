@@ -60,7 +60,7 @@ TEST_F(SetupFormTest, ControlsFollowTheLayoutInTabOrder) {
         RECT at;
         GetWindowRect(child, &at);
         MapWindowPoints(nullptr, form.Hwnd(), reinterpret_cast<POINT*>(&at), 2);
-        const PixelRect want = SetupControlPixels(control, 15, 15);
+        const PixelRect want = SetupControlPixels(control, 96);
         EXPECT_EQ(at.left, want.Left) << control.Name;
         EXPECT_EQ(at.top, want.Top) << control.Name;
         if (control.Kind == ControlKind::Label) {
@@ -315,6 +315,25 @@ TEST_F(SetupFormTest, UnloadGivesBackWindowOwnerAndFont) {
     EXPECT_EQ(GetObjectType(font), 0u);
     form.Unload();  // harmless a second time
     EXPECT_TRUE(form.Load());
+}
+
+TEST_F(SetupFormTest, MoveToAnotherDpiGivesBackTheOldFont) {
+    Open();
+    const auto fontOf = [this](Id id) {
+        return reinterpret_cast<HFONT>(SendMessageW(C(id), WM_GETFONT, 0, 0));
+    };
+    HFONT old = fontOf(Id::OK);
+    RECT suggested = {10, 10, 500, 400};
+    SendMessageW(form.Hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    HFONT now = fontOf(Id::OK);
+    EXPECT_EQ(GetObjectType(old), 0u);
+    LOGFONTW font = {};
+    ASSERT_TRUE(GetObjectW(now, sizeof(font), &font));
+    EXPECT_EQ(font.lfHeight, -16);  // 8.25 points at 144 DPI
+    for (Id id : {Id::Black, Id::Red, Id::Swatch, Id::Cancel}) EXPECT_EQ(fontOf(id), now);
+    form.Unload();
+    EXPECT_EQ(GetObjectType(now), 0u);
 }
 
 }  // namespace

@@ -30,10 +30,10 @@ TEST(TwipsToPixels, DividesTruncatingAndTreatsUnknownScaleAs96Dpi) {
 }
 
 TEST(SetupControlPixels, FramedControlsCountFromTheFrame) {
-    const PixelRect label = SetupControlPixels(*FindSetupControl(SetupControlId::RedLabel), 15, 15);
+    const PixelRect label = SetupControlPixels(*FindSetupControl(SetupControlId::RedLabel), 96);
     EXPECT_EQ(label.Left, 10 + 113);  // frame at 150 twips, label 1695 twips into it
     EXPECT_EQ(label.Top, 98 + 18);
-    const PixelRect ok = SetupControlPixels(*FindSetupControl(SetupControlId::OK), 15, 15);
+    const PixelRect ok = SetupControlPixels(*FindSetupControl(SetupControlId::OK), 96);
     EXPECT_EQ(ok.Left, 188);
     EXPECT_EQ(ok.Top, 10);
     EXPECT_EQ(ok.Width, 75);
@@ -43,12 +43,12 @@ TEST(SetupControlPixels, FramedControlsCountFromTheFrame) {
 class EveryScale : public ::testing::TestWithParam<int> {};
 
 TEST_P(EveryScale, ControlsStayInsideTheClientAreaAndFrame) {
-    const int tpp = GetParam();
-    const PixelRect client = {0, 0, TwipsToPixels(SetupClientWidthTwips, tpp),
-                              TwipsToPixels(SetupClientHeightTwips, tpp)};
-    const PixelRect frame = SetupControlPixels(*FindSetupControl(SetupControlId::Frame), tpp, tpp);
+    const int dpi = GetParam();
+    const PixelRect client = {0, 0, TwipsToPixelsAtDpi(SetupClientWidthTwips, dpi),
+                              TwipsToPixelsAtDpi(SetupClientHeightTwips, dpi)};
+    const PixelRect frame = SetupControlPixels(*FindSetupControl(SetupControlId::Frame), dpi);
     for (const SetupControlLayout& control : SetupLayout) {
-        const PixelRect at = SetupControlPixels(control, tpp, tpp);
+        const PixelRect at = SetupControlPixels(control, dpi);
         EXPECT_GT(at.Width, 0) << control.Name;
         EXPECT_GT(at.Height, 0) << control.Name;
         EXPECT_TRUE(Inside(at, client)) << control.Name;
@@ -59,7 +59,7 @@ TEST_P(EveryScale, ControlsStayInsideTheClientAreaAndFrame) {
 }
 
 TEST_P(EveryScale, NoTwoControlsOverlapExceptWithTheirFrame) {
-    const int tpp = GetParam();
+    const int dpi = GetParam();
     for (const SetupControlLayout& a : SetupLayout) {
         for (const SetupControlLayout& b : SetupLayout) {
             if (&a >= &b) continue;
@@ -67,13 +67,13 @@ TEST_P(EveryScale, NoTwoControlsOverlapExceptWithTheirFrame) {
                 const SetupControlLayout& other = a.Kind == ControlKind::Frame ? b : a;
                 if (other.InFrame) continue;
             }
-            EXPECT_FALSE(Overlap(SetupControlPixels(a, tpp, tpp), SetupControlPixels(b, tpp, tpp)))
+            EXPECT_FALSE(Overlap(SetupControlPixels(a, dpi), SetupControlPixels(b, dpi)))
                 << a.Name << " and " << b.Name;
         }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Dpi, EveryScale, ::testing::Values(15, 12, 10, 9, 8));
+INSTANTIATE_TEST_SUITE_P(Dpi, EveryScale, ::testing::Values(96, 120, 144, 168, 192, 288));
 
 TEST(SetupLayout, TabOrderIsTheDialogsOrder) {
     const wchar_t* expected[] = {L"chkBlack", L"chkMouse",  L"optRandom", L"optFisso", L"Label1",

@@ -1,0 +1,118 @@
+"""The settings dialog and the About box moved to a monitor of 150%. Wine has one DPI for all
+monitors, so tools/dpi_changed.exe sends the running window the WM_DPICHANGED Windows sends on
+such a move. Controls, fonts and window grow by half, and no text is cut."""
+import os
+import subprocess
+import time
+import unittest
+
+from harness import (TITLE, TOOLS, GlobulonTestCase, ScreenReader, control_rects, finish,
+                     visible_windows, wait_until, window_geometry, window_texts, xdotool)
+
+# Dialog controls with text: check boxes and options (their text begins right of a box the
+# system draws in a size of its own), labels (as wide as their text at least), buttons (the text
+# inside their edges). The lists' height is their font's.
+GLYPHS, LABELS, BUTTONS, LISTS = (100, 101, 102, 103), (104, 106, 108), (1, 2), (105, 107, 109)
+# The About box: OK, the text, the mail and web links.
+ABOUT = (1, 101, 103, 104)
+
+
+def send_dpi_changed(title, dpi):
+    result = subprocess.run(["wine", os.path.join(TOOLS, "tools", "dpi_changed.exe"), title,
+                             str(dpi)], capture_output=True, text=True, timeout=30)
+    assert result.returncode == 0, f"dpi_changed.exe ended with {result.returncode}"
+    time.sleep(1.0)  # the window repaints
+    return result.stdout
+
+
+def size(box):
+    return box[2] - box[0], box[3] - box[1]
+
+
+def ink(rect, control=None):
+    """Size of the text's pixels (black or link blue on white) inside a control, or None."""
+    left, top, right, bottom = rect
+    if control in GLYPHS:
+        left += 16
+    if control in BUTTONS:
+        left, top, right, bottom = left + 4, top + 4, right - 4, bottom - 4
+    reader = ScreenReader()
+    pixels = reader.pixels(left, top, right - left, bottom - top)
+    reader.close()
+    found = [(i % (right - left), i // (right - left)) for i, p in enumerate(pixels)
+             if min(p) < 160]
+    if not found:
+        return None
+    xs, ys = [x for x, _ in found], [y for _, y in found]
+    return max(xs) - min(xs) + 1, max(ys) - min(ys) + 1
+
+
+class MonitorDpi(GlobulonTestCase):
+    def assertGrewByHalf(self, before, after, what):
+        for was, now in zip(before, after):
+            self.assertAlmostEqual(now, was * 1.5, delta=max(2, was * 0.06),
+                                   msg=f"{what}: {before} -> {after}")
+
+    def assertTextGrew(self, before, after, what, factor):
+        """Small print is hinted anew at each size ("OK" in 11 pixels is 11 wide, in 16 pixels
+        22); a text that did not grow, or was cut at the control's edge, is much smaller."""
+        self.assertTrue(before and after, what)
+        for was, now in zip(before, after):
+            self.assertGreaterEqual(now, was * factor * 0.9 - 1, f"{what}: {before} -> {after}")
+
+    def test_settings_dialog_and_about_box_grow_by_half_on_a_150_percent_monitor(self):
+        process = self.start("/c")
+        windows = wait_until(lambda: visible_windows(f"^{TITLE}$"), timeout=20)
+        self.assertEqual(len(windows), 1, "the settings dialog did not open")
+        time.sleep(0.5)
+        before, _ = control_rects(TITLE)
+        texts = GLYPHS + LABELS + BUTTONS
+        text_before = {c: ink(before[c], c) for c in texts}
+        frame_before = window_geometry(windows[0])
+
+        # Only a per-monitor aware window hears of such a move.
+        self.assertIn("awareness=2", send_dpi_changed(TITLE, 144))
+        after, _ = control_rects(TITLE)
+        self.assertEqual(set(after), set(before))
+        for control, rect in before.items():
+            was, now = size(rect), size(after[control])
+            if control in LISTS:
+                was, now = was[:1], now[:1]
+            elif control in LABELS:
+                was, now = was[1:], now[1:]
+            self.assertGrewByHalf(was, now, control)
+        # Places grow too: OK's distance from the frame's corner.
+        self.assertGrewByHalf((before[1][0] - before[110][0], before[1][1] - before[110][1]),
+                              (after[1][0] - after[110][0], after[1][1] - after[110][1]), "OK")
+        frame_after = window_geometry(windows[0])
+        self.assertGreaterEqual(frame_after[2], frame_before[2] * 1.5 - 2)
+        self.assertGreaterEqual(frame_after[3], frame_before[3] * 1.5 - 2)
+        # 8.25 points: 11 pixels at 96 DPI, 16 at 144.
+        for control in texts:
+            self.assertTextGrew(text_before[control], ink(after[control], control), control,
+                                16 / 11)
+
+        # "About..." from the system menu (its last entry).
+        xdotool("windowfocus", "--sync", windows[0])
+        xdotool("key", "alt+space")
+        time.sleep(0.5)
+        xdotool("key", "Up")
+        xdotool("key", "Return")
+        self.assertTrue(wait_until(lambda: window_texts("About"), timeout=5))
+        time.sleep(0.5)
+        before, _ = control_rects("About")
+        text_before = {c: ink(before[c]) for c in ABOUT}
+        send_dpi_changed("About", 144)
+        after, _ = control_rects("About")
+        for control in ABOUT:
+            self.assertGrewByHalf(size(before[control]), size(after[control]), control)
+            self.assertTextGrew(text_before[control], ink(after[control]), control, 1.5)
+
+        xdotool("key", "Return")  # closes the About box
+        self.assertTrue(wait_until(lambda: not window_texts("About"), timeout=5))
+        xdotool("key", "Escape")
+        self.assertEqual(finish(process, timeout=10), 0)
+
+
+if __name__ == "__main__":
+    unittest.main()
