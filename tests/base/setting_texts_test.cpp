@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 namespace globulon {
 namespace {
@@ -62,25 +61,6 @@ TEST(ParseColorText, EveryComponentSaturates) {
     EXPECT_EQ(ParseColorText(L"32768,-32769,65536"), MakeColor(255, 0, 255));
     EXPECT_EQ(ParseColorText(L"1e999,-1e999,0"), MakeColor(255, 0, 0));
     EXPECT_EQ(ParseColorText(L"0," + std::wstring(10000, L'7') + L",0"), MakeColor(0, 255, 0));
-}
-
-TEST(ReadSaverSettings, ReadsTheKeysInOrderWithTheirDefaults) {
-    std::vector<std::wstring> reads;
-    const SaverSettings firstRun = ReadSaverSettings([&](const SettingKey& key) {
-        reads.emplace_back(key.Name);
-        return std::wstring(key.Default);
-    });
-    EXPECT_EQ(reads, (std::vector<std::wstring>{L"ColorFixed", L"ColorRandom", L"BlackScreen",
-                                                L"MouseMove"}));
-    EXPECT_TRUE(firstRun.UseRandomColors);
-    EXPECT_TRUE(firstRun.UseBlackScreen);
-    EXPECT_FALSE(firstRun.UseMouseMove);
-    // An empty "ColorRandom" reads false: one fixed colour, white while "ColorFixed" is empty.
-    const SaverSettings emptyMode = ReadSaverSettings([](const SettingKey& key) {
-        return key.Name == L"ColorRandom" ? std::wstring() : std::wstring(key.Default);
-    });
-    EXPECT_FALSE(emptyMode.UseRandomColors);
-    EXPECT_EQ(emptyMode.FixedColor, MakeColor(255, 255, 255));
 }
 
 }  // namespace
