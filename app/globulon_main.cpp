@@ -10,7 +10,7 @@
 #include "app/program_state.h"
 #include "app/saver_run.h"
 #include "base/command_line.h"
-#include "base/leading_number.h"
+#include "base/handle_text.h"
 #include "base/rounding.h"
 #include "base/setting_texts.h"
 #include "base/settings_store.h"
@@ -29,8 +29,16 @@ bool AnotherInstanceRunning() {
     return marker && GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
+// A 32-bit handle made into a window handle as the system does: sign-extended.
 HWND HandleFromNumber(std::int32_t number) {
-    return reinterpret_cast<HWND>(static_cast<std::intptr_t>(number));
+    return static_cast<HWND>(LongToHandle(number));
+}
+
+// "ActiveSetup" counts only while it names a window that exists: a value left behind by a
+// preview that was killed, or one that names no handle at all, is no running preview.
+bool PreviewRecorded() {
+    const std::optional<std::int32_t> handle = ReadHandleText(GetProgramSetting(ActiveSetupKey));
+    return handle && *handle != 0 && IsWindow(HandleFromNumber(*handle));
 }
 
 // An open form of another copy bearing the title (such as its settings dialog) comes to the
@@ -48,7 +56,7 @@ bool PassesInstanceCheck(const ProgramState& program, bool& previewRunning) {
     switch (program.RunMode) {
         case ModeSaver:
             // A saver started from the host dialog goes ahead while that dialog's preview runs.
-            previewRunning = LeadingNumber(GetProgramSetting(ActiveSetupKey)) != 0;
+            previewRunning = PreviewRecorded();
             return previewRunning;
         case ModePreview:
             return false;
@@ -72,20 +80,16 @@ void StoreScreenScale(SphereScene& scene) {
 
 void ReadSettings(ProgramState& program) {
     SphereScene& scene = program.Scene;
-    const std::wstring colorFixed = GetProgramSetting(ColorFixedKey);
-    const std::wstring colorRandom = GetProgramSetting(ColorRandomKey);
-    scene.UseBlackScreen = ParseBoolText(GetProgramSetting(BlackScreenKey));
-    program.UseMouseMove = ParseBoolText(GetProgramSetting(MouseMoveKey));
-    if (ParseBoolText(colorRandom)) {
+    const SaverSettings settings =
+        ReadSaverSettings([](const SettingKey& key) { return GetProgramSetting(key); });
+    scene.UseBlackScreen = settings.UseBlackScreen;
+    program.UseMouseMove = settings.UseMouseMove;
+    scene.UseRandomColors = settings.UseRandomColors;
+    if (settings.UseRandomColors) {
         ReseedRandom(ClockSeconds());
         scene.PenColor = MakeColor(255, 0, 0);
-        scene.UseRandomColors = true;
     } else {
-        // A colour that cannot be read leaves the pen as it was.
-        if (const std::optional<ColorValue> color = ParseColorText(colorFixed)) {
-            scene.PenColor = *color;
-        }
-        scene.UseRandomColors = false;
+        scene.PenColor = settings.FixedColor;
     }
 }
 

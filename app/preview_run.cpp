@@ -1,9 +1,9 @@
 // The preview run; see preview_run.h.
 #include "app/preview_run.h"
 
-#include <cstdint>
 #include <string>
 
+#include "base/handle_text.h"
 #include "base/settings_store.h"
 #include "host/desktop_copy.h"
 #include "host/host_dialog_probe.h"
@@ -19,7 +19,7 @@ namespace {
 // A window handle as the decimal text other copies of the program read back: handles are
 // 32-bit values, also in a 64-bit process.
 std::wstring HandleText(HWND window) {
-    return std::to_wstring(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(window)));
+    return WriteHandleText(HandleToLong(window));
 }
 
 }  // namespace
@@ -54,11 +54,13 @@ void RunPreview(ProgramState& program, HWND previewWindow, HWND hostDialog) {
         firstPass = false;
         ChangeColorWhenDue(scene, hDC, lastColorChange, PreviewColorInterval);
         WaitSeconds(FrameWaitSeconds, program.QuitRequested);
-        // Both tests are made in every pass.
+        // Both tests are made in every pass. A dialog whose list cannot be read (another
+        // language, another layout, no answer in time) ends the preview the way every host
+        // can: by destroying the preview window, its parent or the whole dialog.
         const bool windowExists = IsWindow(previewWindow) != FALSE;
-        const bool stillSelected = IsSaverSelected(hostDialog, programName);
+        const bool deselected = IsSaverSelected(hostDialog, programName) == SaverSelection::No;
         // A WM_QUIT taken during the wait (the session ends) ends the preview too.
-        goOn = windowExists && stillSelected && !program.QuitRequested;
+        goOn = windowExists && !deselected && !program.QuitRequested;
     } while (goOn);
 
     SaveProgramSetting(ActiveSetupKey.Name, L"0");

@@ -7,8 +7,9 @@
 
 namespace globulon {
 
-// Animates the sphere in previewWindow (may be null) while it exists and hostDialog still has
-// this saver selected; "ActiveSetup" holds the window's handle meanwhile and "0" afterwards.
+// Animates the sphere in previewWindow (may be null) while it exists and hostDialog does not
+// show another saver selected; "ActiveSetup" holds the window's handle meanwhile and "0"
+// afterwards.
 void RunPreview(ProgramState& program, HWND previewWindow, HWND hostDialog);
 
 }  // namespace globulon

@@ -116,6 +116,12 @@ LRESULT SaverForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // and the run takes its window down in its own order.
             ApplyEndRule(program_.QuitRequested);
             return 0;
+        case WM_ACTIVATEAPP:
+            // Another program took the foreground (a reminder, a restart prompt): the saver ends
+            // as on a key, or the user's next key would go to that program's window hidden under
+            // the saver. The saver's own About box belongs to this program and sends nothing.
+            if (!wParam) ApplyEndRule(program_.QuitRequested);
+            return 0;
         case WM_ENDSESSION:
             if (wParam) ApplyEndRule(program_.QuitRequested);
             return 0;

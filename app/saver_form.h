@@ -20,7 +20,8 @@ class SaverForm : public FormWindow {
     void UseDesktopBackdrop();
 
     // Key and mouse-button handlers: every key and every click but a plain right click ends the
-    // saver; a plain right click shows the About box over it.
+    // saver; a plain right click shows the About box over it. Another program taking the
+    // foreground ends it too.
     void Form_KeyDown(int keyCode, int shift);
     void Form_MouseDown(int button, int shift);
 

@@ -1,8 +1,7 @@
 // Reading the command line; see command_line.h.
 #include "base/command_line.h"
 
-#include "base/leading_number.h"
-#include "base/rounding.h"
+#include "base/handle_text.h"
 #include "base/text_case.h"
 
 namespace globulon {
@@ -35,7 +34,7 @@ RunModes ChooseRunMode(std::wstring_view commandText) {
 std::optional<std::int32_t> HandleAfter(std::wstring_view commandText, wchar_t separator) {
     const size_t at = commandText.find(separator);
     if (at == std::wstring_view::npos) return std::nullopt;
-    return RoundToInteger<std::int32_t>(LeadingNumber(commandText.substr(at + 1)));
+    return ReadHandleText(commandText.substr(at + 1));
 }
 
 }  // namespace globulon

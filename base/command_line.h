@@ -24,8 +24,9 @@ std::wstring MakeCommandText(std::wstring_view commandLine);
 RunModes ChooseRunMode(std::wstring_view commandText);
 
 // A window handle written in decimal after the first occurrence of separator (":" for the
-// configure owner, " " for the preview window). No value when there is no separator or the
-// number does not fit a signed 32-bit integer; 0 when the text there is not a number.
+// configure owner, " " for the preview window), read by ReadHandleText: the 32-bit value that
+// LongToHandle makes the handle of. No value when there is no separator or the number names no
+// 32-bit handle; 0 when the text there is not a number.
 std::optional<std::int32_t> HandleAfter(std::wstring_view commandText, wchar_t separator);
 
 }  // namespace globulon

@@ -24,8 +24,10 @@ template <typename Int>
 std::optional<Int> RoundToInteger(double value) {
     if (std::isnan(value)) return std::nullopt;
     const double rounded = RoundHalfEven(value);
+    // The bound above is max + 1, which a double holds exactly also where max itself would
+    // round up to it (64-bit integers).
     if (rounded < static_cast<double>(std::numeric_limits<Int>::min()) ||
-        rounded > static_cast<double>(std::numeric_limits<Int>::max())) {
+        rounded >= static_cast<double>(std::numeric_limits<Int>::max()) + 1.0) {
         return std::nullopt;
     }
     return static_cast<Int>(rounded);

@@ -21,10 +21,8 @@ bool Contains(const auto& words, std::wstring_view text) {
     return std::find(words.begin(), words.end(), text) != words.end();
 }
 
-std::optional<int> ColorComponent(std::wstring_view text) {
-    const std::optional<std::int16_t> value = RoundToInteger<std::int16_t>(LeadingNumber(text));
-    if (!value) return std::nullopt;
-    return std::clamp<int>(*value, 0, 255);
+int ColorComponent(std::wstring_view text) {
+    return std::clamp<std::int32_t>(Rnd(LeadingNumber(text)), 0, 255);
 }
 
 }  // namespace
@@ -36,15 +34,24 @@ bool ParseBoolText(std::wstring_view text) {
     return LeadingNumber(text) != 0;
 }
 
-std::optional<ColorValue> ParseColorText(std::wstring_view text) {
+ColorValue ParseColorText(std::wstring_view text) {
     const size_t c1 = text.find(L',');
     const size_t c2 = c1 == std::wstring_view::npos ? c1 : text.find(L',', c1 + 1);
     if (c2 == std::wstring_view::npos) return MakeColor(255, 255, 255);
-    const auto red = ColorComponent(text.substr(0, c1));
-    const auto green = ColorComponent(text.substr(c1 + 1, c2 - c1 - 1));
-    const auto blue = ColorComponent(text.substr(c2 + 1));
-    if (!red || !green || !blue) return std::nullopt;
-    return MakeColor(*red, *green, *blue);
+    return MakeColor(ColorComponent(text.substr(0, c1)),
+                     ColorComponent(text.substr(c1 + 1, c2 - c1 - 1)),
+                     ColorComponent(text.substr(c2 + 1)));
+}
+
+SaverSettings ReadSaverSettings(const SettingTextReader& readSetting) {
+    const std::wstring colorFixed = readSetting(ColorFixedKey);
+    const std::wstring colorRandom = readSetting(ColorRandomKey);
+    SaverSettings settings;
+    settings.UseBlackScreen = ParseBoolText(readSetting(BlackScreenKey));
+    settings.UseMouseMove = ParseBoolText(readSetting(MouseMoveKey));
+    settings.UseRandomColors = ParseBoolText(colorRandom);
+    settings.FixedColor = ParseColorText(colorFixed);
+    return settings;
 }
 
 }  // namespace globulon

@@ -3,7 +3,8 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
+#include <functional>
+#include <string>
 #include <string_view>
 
 namespace globulon {
@@ -32,9 +33,23 @@ inline constexpr SettingKey ActiveSetupKey = {L"ActiveSetup", L"0"};
 // false; any other text by its leading number.
 bool ParseBoolText(std::wstring_view text);
 
-// "red,green,blue". Fewer than two commas gives white. A component above 255 counts as 255 and
-// one below 0 as 0. No value when a component does not fit a 16-bit signed integer: the caller
-// then skips the step that wanted the colour.
-std::optional<ColorValue> ParseColorText(std::wstring_view text);
+// "red,green,blue". Fewer than two commas gives white. Every component saturates: any number
+// above 255 counts as 255, any below 0 as 0.
+ColorValue ParseColorText(std::wstring_view text);
+
+// What the four stored settings make the saver draw. The settings dialog opens showing the same,
+// so that OK in a dialog nobody touched stores a picture the saver draws alike.
+struct SaverSettings {
+    bool UseRandomColors = true;
+    ColorValue FixedColor = MakeColor(255, 255, 255);  // the pen while UseRandomColors is false
+    bool UseBlackScreen = true;
+    bool UseMouseMove = false;
+};
+
+// Reads one stored setting: its text, or the key's default while it was never stored.
+using SettingTextReader = std::function<std::wstring(const SettingKey& key)>;
+
+// Reads "ColorFixed", "ColorRandom", "BlackScreen" and "MouseMove", in that order.
+SaverSettings ReadSaverSettings(const SettingTextReader& readSetting);
 
 }  // namespace globulon

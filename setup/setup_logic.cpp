@@ -1,24 +1,13 @@
 // The settings dialog's state and handlers; see setup_logic.h.
 #include "setup/setup_logic.h"
 
-#include <optional>
 #include <string>
 #include <utility>
 
-#include "base/leading_number.h"
-#include "base/rounding.h"
 #include "setup/split_color.h"
 
 namespace globulon {
 namespace {
-
-// A stored colour component as a list selection: -1 (none) to 255. No value for anything else,
-// so that the list concerned keeps the selection it has.
-std::optional<int> StoredComponent(std::wstring_view text) {
-    const std::optional<std::int16_t> value = RoundToInteger<std::int16_t>(LeadingNumber(text));
-    if (!value || *value < -1 || *value > 255) return std::nullopt;
-    return *value;
-}
 
 std::wstring FlagText(bool value) {
     return value ? L"True" : L"False";
@@ -29,39 +18,28 @@ std::wstring FlagText(bool value) {
 SetupLogic::SetupLogic(SettingReader readSetting) : readSetting_(std::move(readSetting)) {}
 
 void SetupLogic::LoadSettings() {
-    const std::wstring colorFixed = readSetting_(ColorFixedKey.Name, ColorFixedKey.Default);
-    const std::wstring colorRandom = readSetting_(ColorRandomKey.Name, ColorRandomKey.Default);
-    const bool black = ParseBoolText(readSetting_(BlackScreenKey.Name, BlackScreenKey.Default));
-    const bool mouse = ParseBoolText(readSetting_(MouseMoveKey.Name, MouseMoveKey.Default));
+    // The saver's own reader: the dialog shows what the saver would draw, so that OK without a
+    // change stores the same picture.
+    const SaverSettings stored = ReadSaverSettings(
+        [this](const SettingKey& key) { return readSetting_(key.Name, key.Default); });
 
-    if (!ParseBoolText(colorRandom)) {
+    if (!stored.UseRandomColors) {
         SelectOption(ColorOption::Fixed);
         fixedColorStored_ = true;
+        const std::array<std::uint8_t, 3> parts = SplitColor(stored.FixedColor);
         suppressListClick_ = true;
-        const size_t p1 = colorFixed.find(L',');
-        const size_t p2 = p1 == std::wstring::npos ? p1 : colorFixed.find(L',', p1 + 1);
-        if (p2 != std::wstring::npos) {
-            const std::wstring_view text = colorFixed;
-            const std::optional<int> red = StoredComponent(text.substr(0, p1));
-            const std::optional<int> green = StoredComponent(text.substr(p1 + 1, p2 - p1 - 1));
-            const std::optional<int> blue = StoredComponent(text.substr(p2 + 1));
-            if (red) SetListSelection(ColorList::Red, *red);
-            if (green) SetListSelection(ColorList::Green, *green);
-            // The last list is set with its handler active: it paints the swatch.
-            suppressListClick_ = false;
-            if (blue) SetListSelection(ColorList::Blue, *blue);
-        } else {
-            suppressListClick_ = false;
-        }
+        SetListSelection(ColorList::Red, parts[0]);
+        SetListSelection(ColorList::Green, parts[1]);
+        // The last list is set with its handler active: it paints the swatch.
+        suppressListClick_ = false;
+        SetListSelection(ColorList::Blue, parts[2]);
     } else {
-        // A colour text that reads true (a leading non-zero number) leaves the option group as
-        // it is, so the dialog keeps its design-time "&Only one color".
-        if (!ParseBoolText(colorFixed)) SelectOption(ColorOption::Random);
+        SelectOption(ColorOption::Random);
         fixedColorStored_ = false;
     }
 
-    controls_.BlackTicked = black;
-    controls_.MouseTicked = mouse;
+    controls_.BlackTicked = stored.UseBlackScreen;
+    controls_.MouseTicked = stored.UseMouseMove;
 }
 
 void SetupLogic::SelectListEntry(ColorList list, int index) {

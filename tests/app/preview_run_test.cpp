@@ -78,11 +78,13 @@ TEST_F(PreviewRunTest, WithoutAWindowMakesOnePassAndDrawsNothing) {
 }
 
 TEST_F(PreviewRunTest, RecordsTheWindowWhileRunningAndEndsWhenTheDialogLetsGo) {
+    FakeHostDialog dialog;
+    FakeHostDialog::AddList(dialog.Hwnd(), {L"Blank", ProgramName()}, 0);
     SceneWindow preview(152, 112);
     observed = Observed();
     SetTimer(nullptr, 0, 20, ReadActiveSetup);
-    // No host dialog: this saver is not selected anywhere, so one pass only.
-    RunPreview(program_, preview.Hwnd(), nullptr);
+    // The dialog shows another saver: one pass only.
+    RunPreview(program_, preview.Hwnd(), dialog.Hwnd());
     const std::wstring handle =
         std::to_wstring(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(preview.Hwnd())));
     EXPECT_EQ(observed.ActiveSetup, handle);
@@ -97,7 +99,7 @@ TEST_F(PreviewRunTest, RecordsTheWindowWhileRunningAndEndsWhenTheDialogLetsGo) {
 TEST_F(PreviewRunTest, RunsWhileSelectedAndStopsWhenTheWindowGoes) {
     FakeHostDialog dialog;
     FakeHostDialog::AddList(dialog.Hwnd(), {L"Blank", ProgramName()}, 1);
-    ASSERT_TRUE(IsSaverSelected(dialog.Hwnd(), ProgramName()));
+    ASSERT_EQ(IsSaverSelected(dialog.Hwnd(), ProgramName()), SaverSelection::Yes);
     SceneWindow preview(152, 112);
     observed = Observed();
     observed.ToDestroy = preview.Hwnd();

@@ -45,12 +45,21 @@ TEST(HandleAfter, ReadsTheNumberAfterTheSeparator) {
     EXPECT_EQ(HandleAfter(L"/P -5", L' '), -5);
 }
 
+TEST(HandleAfter, ReadsUnsignedThirtyTwoBitHandlesAsTheSystemWritesThem) {
+    // Handles from 0x80000000 up come as unsigned decimals; the 32-bit value is what
+    // LongToHandle sign-extends, the same value a signed text names.
+    EXPECT_EQ(HandleAfter(L"/P 2147549190", L' '), static_cast<std::int32_t>(0x80010006u));
+    EXPECT_EQ(HandleAfter(L"/C:4294967294", L':'), -2);
+    EXPECT_EQ(HandleAfter(L"/P 2147483648", L' '), HandleAfter(L"/P -2147483648", L' '));
+    EXPECT_EQ(HandleAfter(L"/P 2147483647", L' '), 2147483647);
+}
+
 TEST(HandleAfter, FailsWithoutSeparatorOrBeyondThirtyTwoBits) {
     EXPECT_FALSE(HandleAfter(L"/P590", L' '));
     EXPECT_FALSE(HandleAfter(L"/C", L':'));
-    EXPECT_EQ(HandleAfter(L"/P 2147483647", L' '), 2147483647);
-    EXPECT_FALSE(HandleAfter(L"/P 2147483648", L' '));
+    EXPECT_FALSE(HandleAfter(L"/P 4294967296", L' '));
     EXPECT_FALSE(HandleAfter(L"/P -2147483649", L' '));
+    EXPECT_FALSE(HandleAfter(L"/P 9223372036854775807", L' '));  // beyond 64 bits once a double
     EXPECT_FALSE(HandleAfter(L"/P " + std::wstring(10000, L'9'), L' '));
     EXPECT_EQ(HandleAfter(L"/P " + std::wstring(10000, L'x'), L' '), 0);
 }

@@ -56,13 +56,11 @@ TEST(ParseColorText, ClampsAndRoundsComponents) {
     EXPECT_EQ(ParseColorText(L"-1,128,7"), MakeColor(0, 128, 7));
 }
 
-TEST(ParseColorText, FailsOnComponentsBeyondSixteenBits) {
-    EXPECT_EQ(ParseColorText(L"32767,0,0"), MakeColor(255, 0, 0));
-    EXPECT_EQ(ParseColorText(L"-32768,0,0"), MakeColor(0, 0, 0));
-    EXPECT_FALSE(ParseColorText(L"32768,0,0"));
-    EXPECT_FALSE(ParseColorText(L"0,0,-32769"));
-    EXPECT_FALSE(ParseColorText(L"1e999,0,0"));
-    EXPECT_FALSE(ParseColorText(L"0," + std::wstring(10000, L'7') + L",0"));
+TEST(ParseColorText, EveryComponentSaturates) {
+    EXPECT_EQ(ParseColorText(L"32767,0,-32768"), MakeColor(255, 0, 0));
+    EXPECT_EQ(ParseColorText(L"32768,-32769,65536"), MakeColor(255, 0, 255));
+    EXPECT_EQ(ParseColorText(L"1e999,-1e999,0"), MakeColor(255, 0, 0));
+    EXPECT_EQ(ParseColorText(L"0," + std::wstring(10000, L'7') + L",0"), MakeColor(0, 255, 0));
 }
 
 }  // namespace

@@ -5,8 +5,10 @@ WINEPREFIX. Everything here talks to Wine and X from outside, as a user or the s
 """
 import atexit
 import os
+import queue
 import re
 import subprocess
+import threading
 import tempfile
 import time
 import unittest
@@ -114,6 +116,89 @@ def count_color(png, rgb, crop=None):
                              "white", "-opaque", color, "-format", "%[fx:round(mean*w*h)]",
                              "info:"], capture_output=True, text=True, check=True)
     return int(result.stdout.strip())
+
+
+class ToolLines:
+    """One of the test programs (tools/<name>.exe) with its standard input open and its output
+    read line by line in a thread, so that a test can wait for a line with a time limit."""
+
+    def __init__(self, name, *args):
+        tool = os.path.join(TOOLS, "tools", name)
+        if not os.path.exists(tool):
+            raise unittest.SkipTest(f"{tool} is not built")
+        self.process = subprocess.Popen(["wine", tool, *args], stdin=subprocess.PIPE,
+                                        stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                                        text=True)
+        self._lines = queue.Queue()
+        self._reader = threading.Thread(target=self._read, daemon=True)
+        self._reader.start()
+
+    def _read(self):
+        for line in self.process.stdout:
+            self._lines.put(line.strip())
+        self._lines.put(None)
+
+    def next_line(self, timeout):
+        """The next line, or None when none came in time or the output ended."""
+        try:
+            return self._lines.get(timeout=timeout)
+        except queue.Empty:
+            return None
+
+    def wait_for(self, predicate, timeout):
+        """Reads lines until one satisfies predicate; returns it, or None."""
+        deadline = time.monotonic() + timeout
+        while True:
+            line = self.next_line(max(0.0, deadline - time.monotonic()))
+            if line is None or predicate(line):
+                return line
+
+    def send(self, text):
+        self.process.stdin.write(text + "\n")
+        self.process.stdin.flush()
+
+    def close(self):
+        """Ends the tool if it still runs and gives back its pipes."""
+        if self.process.poll() is None:
+            self.process.kill()
+        self.process.wait()
+        self._reader.join(timeout=5)
+        self.process.stdin.close()
+        if not self._reader.is_alive():
+            self.process.stdout.close()
+
+
+class PreviewHost(ToolLines):
+    """preview_host.exe, the stand-in display-settings dialog, driven through its standard input.
+    mode is "child" or "popup"; options as the tool takes them (--page-title, --other-tree)."""
+
+    def __init__(self, mode, *options):
+        super().__init__("preview_host.exe", mode, *options)
+        self.values = {}
+        while True:
+            line = self.next_line(timeout=30)
+            if line is None:
+                raise AssertionError("preview_host did not start")
+            if line == "ready":
+                break
+            name, _, value = line.partition("=")
+            self.values[name] = value
+
+    @property
+    def preview(self):
+        return int(self.values["preview"])
+
+    @property
+    def preview_crop(self):
+        """(w, h, x, y) of the preview's client area on the screen, as count_color takes it."""
+        x, y, w, h = (int(v) for v in self.values["preview_rect"].split(","))
+        return (w, h, x, y)
+
+    def command(self, text):
+        """Sends one command and returns once the dialog has carried it out."""
+        self.send(text)
+        if self.wait_for(lambda line: line == "ok " + text, timeout=10) is None:
+            raise AssertionError(f"preview_host did not answer {text!r}")
 
 
 class GlobulonTestCase(unittest.TestCase):

@@ -1,14 +1,13 @@
 """The preview ("/P <hwnd>") inside a stand-in of the display-settings dialog (preview_host.exe):
 it records its window under "ActiveSetup", draws in the pen colour, and ends soon after the
-dialog selects another saver or drops the preview window."""
+dialog selects another saver or drops the preview window. In a dialog whose list it cannot read
+(another language, another layout) it draws on until the dialog closes or ends."""
 import os
-import queue
 import subprocess
-import threading
 import time
 import unittest
 
-from harness import (TOOLS, GlobulonTestCase, count_color, finish, get_setting, screenshot,
+from harness import (GlobulonTestCase, PreviewHost, count_color, finish, get_setting, screenshot,
                      set_setting, wait_until)
 
 GREEN = (0, 255, 0)
@@ -16,78 +15,9 @@ GREEN = (0, 255, 0)
 END_WITHIN = 1.5
 
 
-class PreviewHost:
-    """preview_host.exe in "child" or "popup" mode, driven through its standard input."""
-
-    def __init__(self, mode):
-        tool = os.path.join(TOOLS, "tools", "preview_host.exe")
-        if not os.path.exists(tool):
-            raise unittest.SkipTest(f"{tool} is not built")
-        self.process = subprocess.Popen(["wine", tool, mode], stdin=subprocess.PIPE,
-                                        stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
-                                        text=True)
-        self._lines = queue.Queue()
-        self._reader = threading.Thread(target=self._read, daemon=True)
-        self._reader.start()
-        self.values = {}
-        while True:
-            line = self._next_line(timeout=30)
-            if line is None:
-                raise AssertionError("preview_host did not start")
-            if line == "ready":
-                break
-            name, _, value = line.partition("=")
-            self.values[name] = value
-
-    def close(self):
-        """Ends the dialog if it still runs and gives back its pipes."""
-        if self.process.poll() is None:
-            self.process.kill()
-        self.process.wait()
-        self._reader.join(timeout=5)
-        self.process.stdin.close()
-        if not self._reader.is_alive():
-            self.process.stdout.close()
-
-    def _read(self):
-        for line in self.process.stdout:
-            self._lines.put(line.strip())
-        self._lines.put(None)
-
-    def _next_line(self, timeout):
-        try:
-            return self._lines.get(timeout=timeout)
-        except queue.Empty:
-            return None
-
-    @property
-    def preview(self):
-        return int(self.values["preview"])
-
-    @property
-    def preview_crop(self):
-        """(w, h, x, y) of the preview's client area on the screen, as count_color takes it."""
-        x, y, w, h = (int(v) for v in self.values["preview_rect"].split(","))
-        return (w, h, x, y)
-
-    def command(self, text):
-        """Sends one command and returns once the dialog has carried it out."""
-        self.process.stdin.write(text + "\n")
-        self.process.stdin.flush()
-        self._expect("ok " + text)
-
-    def _expect(self, wanted):
-        while True:
-            line = self._next_line(timeout=10)
-            if line is None or line == wanted:
-                break
-        if line != wanted:
-            raise AssertionError(f"preview_host did not answer {wanted!r}")
-
-
 class PreviewTestCase(GlobulonTestCase):
-    def start_host(self, mode):
-        host = PreviewHost(mode)
+    def start_host(self, mode, *options):
+        host = PreviewHost(mode, *options)
         self.addCleanup(host.close)
         return host
 
@@ -158,6 +88,34 @@ class PreviewEnds(PreviewTestCase):
         self.assertEqual(finish(process, timeout=10), 0)
         self.assertLess(time.monotonic() - began, 5)
         self.assertEqual(get_setting("ActiveSetup"), "0")
+
+
+def picture_of(png, crop):
+    """A digest of the pixels in crop = (w, h, x, y) of the picture."""
+    source = f"{png}[{crop[0]}x{crop[1]}+{crop[2]}+{crop[3]}]"
+    result = subprocess.run(["convert", source, "-format", "%#", "info:"], capture_output=True,
+                            text=True, check=True)
+    return result.stdout.strip()
+
+
+class PreviewInAnyDialog(PreviewTestCase):
+    def test_a_dialog_whose_list_cannot_be_read_keeps_the_preview_until_it_closes(self):
+        for options, close in ((["--page-title", "Bildschirmschoner"], "close request"),
+                               (["--other-tree"], "host ends")):
+            with self.subTest(options=options):
+                host = self.start_host("popup", *options)
+                process = self.start_preview(host)
+                time.sleep(1.5)  # a preview that gave up would be gone after one frame
+                # Random colours change with every frame of the preview.
+                pictures = {picture_of(screenshot(), host.preview_crop) for _ in range(4)}
+                self.assertIsNone(process.poll(), f"{options}: the preview ended")
+                self.assertGreater(len(pictures), 1, f"{options}: the preview stopped drawing")
+                if close == "close request":
+                    subprocess.run(["wine", "taskkill", "/im", "preview_host.exe"],
+                                   capture_output=True)
+                else:
+                    host.process.kill()
+                self.assert_ends_soon(process, f"{options}: {close}")
 
 
 if __name__ == "__main__":

@@ -140,15 +140,33 @@ class CloseRequests(SaverTestCase):
         self.assertEndsWithin(process, 1.0)
 
 
+class AnotherProgram(SaverTestCase):
+    def test_a_program_taking_the_foreground_ends_the_saver_and_gets_the_keys(self):
+        process, _ = self.start_saver()
+        taker = harness.ToolLines("foreground_taker.exe")
+        self.addCleanup(taker.close)
+        took = taker.wait_for(lambda line: line.startswith("foreground="), timeout=15)
+        self.assertEqual(took, "foreground=1", "the tool did not get the foreground")
+        self.assertEndsWithin(process, 1.0)
+        harness.xdotool("key", "a")
+        self.assertEqual(taker.wait_for(lambda line: line.startswith("key"), timeout=5), "key 65")
+
+
 class Instances(SaverTestCase):
-    def test_a_second_saver_ends_at_once_unless_a_preview_runs(self):
+    def test_a_second_saver_ends_at_once_unless_a_running_preview_is_recorded(self):
+        host = harness.PreviewHost("child")
+        self.addCleanup(host.close)
         first, _ = self.start_saver()
-        second = self.start("/s")
-        self.assertEqual(finish(second, timeout=10), 0)
-        set_setting("ActiveSetup", "777")
+        # Left behind by a killed preview, beyond any handle, or nothing at all: no preview runs.
+        for stale in ("0", "999999999999", "12345", "-1"):
+            set_setting("ActiveSetup", stale)
+            second = self.start("/s")
+            self.assertEqual(finish(second, timeout=10), 0, stale)
+        # A preview window that exists (the stand-in dialog's): the saver goes ahead beside it.
+        set_setting("ActiveSetup", str(host.preview))
         third = self.start("/s")
         self.assertStillRuns(third, 2.0)
-        self.assertEqual(get_setting("ActiveSetup"), "777")
+        self.assertEqual(get_setting("ActiveSetup"), str(host.preview))
 
     def test_a_preview_ends_at_once_while_another_copy_runs(self):
         self.start_saver()

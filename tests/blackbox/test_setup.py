@@ -147,16 +147,16 @@ class PickingColours(SetupDialogCase):
         self.assertEqual(finish(process, timeout=10), 0)
         self.assertEqual(get_setting("ColorFixed"), "255,0,0")
 
-    def test_picking_one_list_selects_zero_in_the_lists_without_a_selection(self):
-        # One number alone is no colour: the lists start without a selection.
+    def test_one_number_alone_shows_the_white_the_saver_draws(self):
         set_setting("ColorRandom", "0")
         set_setting("ColorFixed", "12")
         process, _ = self.open_dialog()
+        self.assertTrue(self.swatch_shows((255, 255, 255)))
         self.press("alt+r", "Home", *["Down"] * 5)
-        self.assertTrue(self.swatch_shows((5, 0, 0)))
+        self.assertTrue(self.swatch_shows((5, 255, 255)))
         self.press("Return")
         self.assertEqual(finish(process, timeout=10), 0)
-        self.assertEqual(get_setting("ColorFixed"), "5,0,0")
+        self.assertEqual(get_setting("ColorFixed"), "5,255,255")
 
 
 class LeavingWithoutOk(SetupDialogCase):

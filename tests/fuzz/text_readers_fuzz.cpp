@@ -1,9 +1,8 @@
 // Fuzzes the readers of numbers and stored settings: any text reads as a number, a flag and a
-// colour without spilling one channel into another.
+// colour without spilling one channel into another, and a handle read reads back once written.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <optional>
-
+#include "base/handle_text.h"
 #include "base/leading_number.h"
 #include "base/setting_texts.h"
 #include "tests/fuzz/fuzz_input.h"
@@ -15,7 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::wstring text = fuzz::ConsumeWideText(input, 256);
     LeadingNumber(text);
     ParseBoolText(text);
-    const std::optional<ColorValue> color = ParseColorText(text);
-    fuzz::Require(!color || *color <= MakeColor(255, 255, 255), "a colour has three channels");
+    fuzz::Require(ParseColorText(text) <= MakeColor(255, 255, 255), "a colour has three channels");
+    if (const auto handle = ReadHandleText(text)) {
+        fuzz::Require(ReadHandleText(WriteHandleText(*handle)) == handle, "a handle reads back");
+    }
     return 0;
 }

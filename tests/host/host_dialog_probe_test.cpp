@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <thread>
 
 #include "tests/support/fake_host_dialog.h"
 
@@ -13,6 +14,9 @@ namespace globulon {
 namespace {
 
 using testing::FakeHostDialog;
+constexpr SaverSelection Yes = SaverSelection::Yes;
+constexpr SaverSelection No = SaverSelection::No;
+constexpr SaverSelection NotKnown = SaverSelection::NotKnown;
 
 constexpr wchar_t kName[] = L"globulon";
 
@@ -23,33 +27,33 @@ TEST(IsSaverSelected, NameSelectedOnTheScreenSaverPageInAnotherCase) {
     ASSERT_NE(dialog.Hwnd(), nullptr);
     HWND page = dialog.AddPage(L"Screen Saver");
     FakeHostDialog::AddList(page, {L"Blank", L"GLOBULON", L"Other"}, 1);
-    EXPECT_TRUE(IsSaverSelected(dialog.Hwnd(), kName));
-    EXPECT_TRUE(IsSaverSelected(dialog.Hwnd(), L"GloBulon"));
+    EXPECT_EQ(IsSaverSelected(dialog.Hwnd(), kName), Yes);
+    EXPECT_EQ(IsSaverSelected(dialog.Hwnd(), L"GloBulon"), Yes);
 }
 
 TEST(IsSaverSelected, WholeEntryMustMatch) {
     FakeHostDialog dialog;
     HWND page = dialog.AddPage(L"Screen Saver");
     HWND list = FakeHostDialog::AddList(page, {L"globulon 2", L"glob", L"globulon"}, 0);
-    EXPECT_FALSE(IsSaverSelected(dialog.Hwnd(), kName));
+    EXPECT_EQ(IsSaverSelected(dialog.Hwnd(), kName), No);
     SendMessageW(list, CB_SETCURSEL, 1, 0);
-    EXPECT_FALSE(IsSaverSelected(dialog.Hwnd(), kName));
+    EXPECT_EQ(IsSaverSelected(dialog.Hwnd(), kName), No);
     SendMessageW(list, CB_SETCURSEL, 2, 0);
-    EXPECT_TRUE(IsSaverSelected(dialog.Hwnd(), kName));
+    EXPECT_EQ(IsSaverSelected(dialog.Hwnd(), kName), Yes);
 }
 
 TEST(IsSaverSelected, PageTitleNeedOnlyContainTheWords) {
     FakeHostDialog dialog;
     HWND page = dialog.AddPage(L"Settings: SCREEN saver page");
     FakeHostDialog::AddList(page, {L"globulon"}, 0);
-    EXPECT_TRUE(IsSaverSelected(dialog.Hwnd(), kName));
+    EXPECT_EQ(IsSaverSelected(dialog.Hwnd(), kName), Yes);
 }
 
 TEST(IsSaverSelected, WithoutAPageTheDialogsOwnListsAreRead) {
     FakeHostDialog dialog;
     dialog.AddPage(L"Appearance");  // a page, but not the one
     FakeHostDialog::AddList(dialog.Hwnd(), {L"Blank", L"globulon"}, 1);
-    EXPECT_TRUE(IsSaverSelected(dialog.Hwnd(), kName));
+    EXPECT_EQ(IsSaverSelected(dialog.Hwnd(), kName), Yes);
 }
 
 TEST(IsSaverSelected, OnceThePageIsFoundOnlyItsListsCount) {
@@ -57,14 +61,14 @@ TEST(IsSaverSelected, OnceThePageIsFoundOnlyItsListsCount) {
     HWND page = dialog.AddPage(L"Screen saver");
     FakeHostDialog::AddList(page, {L"Blank", L"globulon"}, 0);
     FakeHostDialog::AddList(dialog.Hwnd(), {L"globulon"}, 0);
-    EXPECT_FALSE(IsSaverSelected(dialog.Hwnd(), kName));
+    EXPECT_EQ(IsSaverSelected(dialog.Hwnd(), kName), No);
 }
 
 TEST(IsSaverSelected, ListWithoutSelectionDoesNotCount) {
     FakeHostDialog dialog;
     HWND page = dialog.AddPage(L"Screen saver");
     FakeHostDialog::AddList(page, {L"globulon"}, -1);
-    EXPECT_FALSE(IsSaverSelected(dialog.Hwnd(), kName));
+    EXPECT_EQ(IsSaverSelected(dialog.Hwnd(), kName), No);
 }
 
 TEST(IsSaverSelected, EveryListOnThePageIsTried) {
@@ -73,15 +77,53 @@ TEST(IsSaverSelected, EveryListOnThePageIsTried) {
     FakeHostDialog::AddList(page, {L"Blank"}, 0);
     FakeHostDialog::AddList(page, {L"globulon"}, -1);
     FakeHostDialog::AddList(page, {L"Other", L"globulon"}, 1);
-    EXPECT_TRUE(IsSaverSelected(dialog.Hwnd(), kName));
+    EXPECT_EQ(IsSaverSelected(dialog.Hwnd(), kName), Yes);
 }
 
 TEST(IsSaverSelected, EmptyEntryOrEmptyNameNeverMatch) {
     FakeHostDialog dialog;
     HWND page = dialog.AddPage(L"Screen saver");
     FakeHostDialog::AddList(page, {L""}, 0);
-    EXPECT_FALSE(IsSaverSelected(dialog.Hwnd(), L""));
-    EXPECT_FALSE(IsSaverSelected(dialog.Hwnd(), kName));
+    EXPECT_EQ(IsSaverSelected(dialog.Hwnd(), L""), No);
+    EXPECT_EQ(IsSaverSelected(dialog.Hwnd(), kName), No);
+}
+
+// --- dialogs whose list cannot be read -----------------------------------------------------
+
+TEST(IsSaverSelected, TranslatedPageOrListsElsewhereAreNotKnown) {
+    FakeHostDialog translated;
+    HWND page = translated.AddPage(L"Bildschirmschoner");
+    FakeHostDialog::AddList(page, {L"Blank", L"globulon"}, 0);
+    EXPECT_EQ(IsSaverSelected(translated.Hwnd(), kName), NotKnown);
+
+    FakeHostDialog nested;
+    HWND group = CreateWindowExW(0, L"Button", L"Screen saver", WS_CHILD | BS_GROUPBOX, 0, 0, 300,
+                                 200, nested.AddPage(L"Screen saver"), nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    FakeHostDialog::AddList(group, {L"Blank"}, 0);
+    EXPECT_EQ(IsSaverSelected(nested.Hwnd(), kName), NotKnown);
+}
+
+TEST(IsSaverSelected, DialogThatDoesNotAnswerIsNotKnownWithoutWaitingForIt) {
+    // The dialog's thread stops pumping messages for a while, as a busy or hung host does.
+    HANDLE built = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HWND dialogWindow = nullptr;
+    std::thread host([&] {
+        FakeHostDialog dialog;
+        FakeHostDialog::AddList(dialog.Hwnd(), {L"globulon"}, 0);
+        dialogWindow = dialog.Hwnd();
+        SetEvent(built);
+        WaitForSingleObject(release, 5000);
+    });
+    WaitForSingleObject(built, INFINITE);
+    const ULONGLONG began = GetTickCount64();
+    EXPECT_EQ(IsSaverSelected(dialogWindow, kName), NotKnown);
+    EXPECT_LT(GetTickCount64() - began, 1000u);
+    SetEvent(release);
+    host.join();
+    CloseHandle(release);
+    CloseHandle(built);
 }
 
 // --- entries of any length --------------------------------------------------------------------
@@ -91,8 +133,8 @@ TEST(IsSaverSelected, VeryLongEntryIsReadSafely) {
     HWND page = dialog.AddPage(L"Screen saver");
     const std::wstring huge(10000, L'g');
     FakeHostDialog::AddList(page, {huge}, 0);
-    EXPECT_FALSE(IsSaverSelected(dialog.Hwnd(), kName));
-    EXPECT_TRUE(IsSaverSelected(dialog.Hwnd(), huge));
+    EXPECT_EQ(IsSaverSelected(dialog.Hwnd(), kName), No);
+    EXPECT_EQ(IsSaverSelected(dialog.Hwnd(), huge), Yes);
 }
 
 TEST(IsSaverSelected, NameLongerThanAnOldFixedBufferStillMatches) {
@@ -100,8 +142,8 @@ TEST(IsSaverSelected, NameLongerThanAnOldFixedBufferStillMatches) {
     HWND page = dialog.AddPage(L"Screen saver");
     const std::wstring name = std::wstring(300, L'x') + L"globulon";
     FakeHostDialog::AddList(page, {L"Blank", name}, 1);
-    EXPECT_TRUE(IsSaverSelected(dialog.Hwnd(), name));
-    EXPECT_FALSE(IsSaverSelected(dialog.Hwnd(), std::wstring(300, L'x')));
+    EXPECT_EQ(IsSaverSelected(dialog.Hwnd(), name), Yes);
+    EXPECT_EQ(IsSaverSelected(dialog.Hwnd(), std::wstring(300, L'x')), No);
 }
 
 // A list whose answers do not fit together: the length it claims, and what it reports copying.
@@ -134,14 +176,14 @@ TEST(IsSaverSelected, ListAnsweringWithErrorsIsSkipped) {
         SetWindowLongPtrW(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LyingListProc)));
     const struct {
         LRESULT length, copied;
-        bool expected;
+        SaverSelection expected;
     } cases[] = {
-        {8, 8, true},            // honest
-        {CB_ERR, 8, false},      // no length
-        {0, 8, false},           // empty
-        {8, CB_ERR, false},      // the copy failed
-        {4, 8, false},           // claims to have copied more than fits
-        {0x7fffffff, 8, false},  // a length no file name has
+        {8, 8, Yes},          // honest
+        {CB_ERR, 8, No},      // no length
+        {0, 8, No},           // empty
+        {8, CB_ERR, No},      // the copy failed
+        {4, 8, No},           // claims to have copied more than fits
+        {0x7fffffff, 8, No},  // a length no file name has
     };
     for (const auto& c : cases) {
         claimedLength = c.length;
@@ -159,23 +201,23 @@ TEST(IsSaverSelected, DialogThatIsGoneMeansNotSelected) {
         FakeHostDialog dialog;
         HWND page = dialog.AddPage(L"Screen saver");
         FakeHostDialog::AddList(page, {L"globulon"}, 0);
-        ASSERT_TRUE(IsSaverSelected(dialog.Hwnd(), kName));
+        ASSERT_EQ(IsSaverSelected(dialog.Hwnd(), kName), Yes);
         gone = dialog.Hwnd();
     }
-    EXPECT_FALSE(IsSaverSelected(gone, kName));
+    EXPECT_EQ(IsSaverSelected(gone, kName), No);
 }
 
 TEST(IsSaverSelected, WithoutDialogATopLevelSettingsDialogIsRead) {
     // A preview window with fewer than three ancestors: the host's top-level settings dialog,
     // found by its title among the desktop's windows, answers.
-    EXPECT_FALSE(IsSaverSelected(nullptr, kName));
+    EXPECT_EQ(IsSaverSelected(nullptr, kName), NotKnown);
     HWND settings = CreateWindowExW(0, L"#32770", L"Screen Saver Settings", WS_POPUP, 0, 0, 300,
                                     200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(settings, nullptr);
     HWND list = FakeHostDialog::AddList(settings, {L"Blank", L"globulon"}, 1);
-    EXPECT_TRUE(IsSaverSelected(nullptr, kName));
+    EXPECT_EQ(IsSaverSelected(nullptr, kName), Yes);
     SendMessageW(list, CB_SETCURSEL, 0, 0);
-    EXPECT_FALSE(IsSaverSelected(nullptr, kName));
+    EXPECT_EQ(IsSaverSelected(nullptr, kName), No);
     DestroyWindow(settings);
 }
 

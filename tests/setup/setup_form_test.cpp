@@ -183,22 +183,19 @@ TEST_F(SetupFormTest, StoredFixedColourFillsListsAndSwatch) {
 }
 
 // What picking a list entry then does is a black-box test: a person's click or key.
-TEST_F(SetupFormTest, ColourWithoutCommasLeavesListsEmpty) {
+TEST_F(SetupFormTest, ColourWithoutCommasShowsTheWhiteTheSaverDraws) {
     Store(L"ColorRandom", L"0");
     Store(L"ColorFixed", L"12");
     Open();
-    ExpectLists(-1, -1, -1);
+    ExpectLists(255, 255, 255);
     EXPECT_EQ(Background(Id::Swatch), RGB(255, 255, 255));
 }
 
-TEST_F(SetupFormTest, RandomWithATrueColourTextShowsFixedLookWithEmptyLists) {
+TEST_F(SetupFormTest, RandomWithATrueColourTextOpensRandomAsTheSaverDraws) {
     Store(L"ColorRandom", L"1");
     Store(L"ColorFixed", L"12,34,56");
     Open();
-    EXPECT_TRUE(Checked(Id::Fisso));
-    ExpectLists(-1, -1, -1);
-    for (Id list : {Id::Red, Id::Green, Id::Blue}) EXPECT_TRUE(Enabled(list));
-    EXPECT_EQ(Background(Id::Swatch), RGB(255, 255, 255));
+    ExpectRandomState();
     EXPECT_FALSE(form.Logic().FixedColorStored());
 }
 
@@ -261,13 +258,13 @@ TEST_F(SetupFormTest, OkInRandomStateStoresEmptyColour) {
     EXPECT_EQ(Stored(L"MouseMove"), L"False");
 }
 
-TEST_F(SetupFormTest, OkWithEmptyListsStoresZeroesNotMinusOne) {
-    Store(L"ColorRandom", L"0");
+TEST_F(SetupFormTest, OkOnAnUnreadableColourStoresTheWhiteTheSaverDraws) {
+    Store(L"ColorRandom", L"");
     Store(L"ColorFixed", L"no colour");
     Open();
-    ExpectLists(-1, -1, -1);
     Click(Id::OK);
-    EXPECT_EQ(Stored(L"ColorFixed"), L"0,0,0");
+    EXPECT_EQ(Stored(L"ColorFixed"), L"255,255,255");
+    EXPECT_EQ(Stored(L"ColorRandom"), L"0");
 }
 
 TEST_F(SetupFormTest, CancelAndCloseStoreNothing) {

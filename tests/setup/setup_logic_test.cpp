@@ -104,61 +104,44 @@ TEST_F(SetupDialog, StoredChecksAreReadAsBooleanTexts) {
     EXPECT_FALSE(Shown().MouseTicked);
 }
 
-TEST_F(SetupDialog, FixedColorWithoutTwoCommasKeepsListsEmptyAndSwatchWhite) {
+TEST_F(SetupDialog, FixedColorWithoutTwoCommasShowsTheWhiteTheSaverDraws) {
     for (const wchar_t* text : {L"12", L"", L"12,34"}) {
-        SetupLogic fresh([&](std::wstring_view key, std::wstring_view defaultValue) {
-            if (key == L"ColorRandom") return std::wstring(L"0");
-            if (key == L"ColorFixed") return std::wstring(text);
-            return std::wstring(defaultValue);
-        });
-        fresh.LoadSettings();
-        EXPECT_EQ(fresh.Controls().Option, ColorOption::Fixed);
-        for (const ColorListState& list : fresh.Controls().Lists) EXPECT_EQ(list.Selected, -1);
-        EXPECT_EQ(fresh.Controls().SwatchColor, SwatchWhite) << text;
-        EXPECT_TRUE(fresh.FixedColorStored());
-        EXPECT_FALSE(fresh.SuppressListClick());
+        StoreFixed(text);
+        logic.LoadSettings();
+        EXPECT_EQ(Shown().Option, ColorOption::Fixed);
+        ExpectLists(255, 255, 255);
+        EXPECT_EQ(Shown().SwatchColor, SwatchWhite) << text;
+        EXPECT_TRUE(logic.FixedColorStored());
+        EXPECT_FALSE(logic.SuppressListClick());
     }
 }
 
 TEST_F(SetupDialog, ChoosingOneListThenSelectsZeroInTheOthers) {
-    StoreFixed(L"12");
-    logic.LoadSettings();
+    // Before loading, the lists have no selection.
     logic.SelectListEntry(ColorList::Red, 200);
     ExpectLists(200, 0, 0);
     EXPECT_EQ(Shown().SwatchColor, MakeColor(200, 0, 0));
 }
 
-TEST_F(SetupDialog, RandomModeWithAColourTextThatReadsTrueSelectsNoOption) {
+TEST_F(SetupDialog, RandomModeOpensRandomWhateverTheColourText) {
     stored[L"ColorRandom"] = L"1";
-    stored[L"ColorFixed"] = L"12,34,56";
+    stored[L"ColorFixed"] = L"12,34,56";  // reads true, but the saver draws random colours
     logic.LoadSettings();
-    EXPECT_EQ(Shown().Option, ColorOption::Fixed);
-    ExpectLists(-1, -1, -1);
-    ExpectListsEnabledWhite();
-    EXPECT_EQ(Shown().SwatchColor, SwatchWhite);
+    ExpectRandomState();
     EXPECT_FALSE(logic.FixedColorStored());
 }
 
 // --- components out of range ------------------------------------------------------------------
 
-TEST_F(SetupDialog, AComponentOutOfRangeLeavesOnlyThatListUnchanged) {
+TEST_F(SetupDialog, ComponentsOutOfRangeSaturateAsTheSaverDraws) {
     StoreFixed(L"300,20,30");
     logic.LoadSettings();
-    // Red stays without selection; blue's handler then fills it with 0.
-    ExpectLists(0, 20, 30);
-    EXPECT_EQ(Shown().SwatchColor, MakeColor(0, 20, 30));
-
-    StoreFixed(L"1,2,3");
+    ExpectLists(255, 20, 30);
+    EXPECT_EQ(Shown().SwatchColor, MakeColor(255, 20, 30));
+    StoreFixed(L"7,-2,40000");
     logic.LoadSettings();
-    StoreFixed(L"7,-2,9");
-    logic.LoadSettings();
-    ExpectLists(7, 2, 9);
-
-    StoreFixed(L"7,8,40000");  // does not fit a 16-bit integer
-    logic.LoadSettings();
-    ExpectLists(7, 8, 9);
-    // The blue step failed, so nothing painted the swatch since the previous load.
-    EXPECT_EQ(Shown().SwatchColor, MakeColor(7, 2, 9));
+    ExpectLists(7, 0, 255);
+    EXPECT_EQ(Shown().SwatchColor, MakeColor(7, 0, 255));
 }
 
 TEST_F(SetupDialog, MinusOneIsAValidSelectionAndEndsAsZero) {
@@ -168,13 +151,13 @@ TEST_F(SetupDialog, MinusOneIsAValidSelectionAndEndsAsZero) {
     EXPECT_EQ(Shown().SwatchColor, Black);
 }
 
-TEST_F(SetupDialog, BoundaryComponentsAreAccepted) {
+TEST_F(SetupDialog, BoundaryComponentsRoundThenSaturate) {
     StoreFixed(L"0,255,255.4");
     logic.LoadSettings();
     ExpectLists(0, 255, 255);
     StoreFixed(L"256,255.5,-1.5");
     logic.LoadSettings();
-    ExpectLists(0, 255, 255);  // every one out of range once rounded: nothing changed
+    ExpectLists(255, 255, 0);
 }
 
 // --- the option group -------------------------------------------------------------------------
@@ -274,8 +257,6 @@ TEST_F(SetupDialog, SwatchClickInRandomStateDoesNothing) {
 }
 
 TEST_F(SetupDialog, PickerStartsOnZeroForListsWithoutSelection) {
-    StoreFixed(L"12");
-    logic.LoadSettings();
     ColorValue offered = 1;
     logic.lblColor_Click([&](ColorValue initial) {
         offered = initial;
@@ -317,11 +298,40 @@ TEST_F(SetupDialog, OkInRandomStateWritesEmptyColour) {
 }
 
 TEST_F(SetupDialog, OkWithListsWithoutSelectionWritesZeroNotMinusOne) {
-    stored[L"ColorRandom"] = L"1";
-    stored[L"ColorFixed"] = L"12,34,56";  // fixed look, lists empty
-    logic.LoadSettings();
+    // Before loading: "&Only one color", lists without selection.
     EXPECT_EQ(logic.cmdOK_Click()[0], (SettingWrite{L"ColorFixed", L"0,0,0"}));
     EXPECT_EQ(logic.cmdOK_Click()[1], (SettingWrite{L"ColorRandom", L"0"}));
+}
+
+TEST_F(SetupDialog, OkInAnUntouchedDialogKeepsWhatTheSaverDraws) {
+    const auto saverReads = [](const std::map<std::wstring, std::wstring>& texts) {
+        return ReadSaverSettings([&texts](const SettingKey& key) {
+            const auto found = texts.find(std::wstring(key.Name));
+            return found == texts.end() ? std::wstring(key.Default) : found->second;
+        });
+    };
+    const struct {
+        const wchar_t* random;
+        const wchar_t* fixed;
+    } hostile[] = {{L"", L""},          {L"abc", L"12"},     {L"0", L"12,34"},
+                   {L"0", L"x,y,z"},    {L"1", L"12,34,56"}, {L"0", L"300,-5,40000"},
+                   {L"no", L"1e999,,"}, {L"0", L"-1,-1,-1"}};
+    for (const auto& c : hostile) {
+        stored = {{L"ColorRandom", c.random}, {L"ColorFixed", c.fixed}};
+        SetupLogic untouched([this](std::wstring_view key, std::wstring_view defaultValue) {
+            const auto found = stored.find(std::wstring(key));
+            return found == stored.end() ? std::wstring(defaultValue) : found->second;
+        });
+        untouched.LoadSettings();
+        std::map<std::wstring, std::wstring> written;
+        for (const SettingWrite& write : untouched.cmdOK_Click()) written[write.Key] = write.Value;
+        const SaverSettings before = saverReads(stored);
+        const SaverSettings after = saverReads(written);
+        EXPECT_EQ(after.UseRandomColors, before.UseRandomColors) << c.random << " " << c.fixed;
+        if (!before.UseRandomColors) {
+            EXPECT_EQ(after.FixedColor, before.FixedColor) << c.random << " " << c.fixed;
+        }
+    }
 }
 
 TEST_F(SetupDialog, WrittenSettingsLoadBackToTheSameDialog) {

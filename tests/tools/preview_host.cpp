@@ -1,10 +1,14 @@
 // A stand-in for the system's display-settings dialog, for the black-box tests of the preview:
 // a dialog with a "Screen saver" page whose list selects "globulon", and a 152 x 112 preview
-// window three parent steps below the dialog.
+// window three parent steps below the dialog; or one laid out otherwise (see the options).
 //
 //   preview_host.exe child   the preview is a child window, as in the real dialog
 //   preview_host.exe popup   the preview is an owned pop-up (top-level), so that what another
 //                            process draws into it reaches the screen under Wine
+// followed by any of
+//   --page-title TEXT        the page's title instead of "Screen saver" (a translated dialog)
+//   --other-tree             the list sits in a group box on the page, and the preview one step
+//                            closer to the dialog (two steps below it instead of three)
 //
 // Standard output: "dialog=N", "page=N", "list=N", "preview=N" (decimal handles),
 // "preview_rect=X,Y,W,H" (the preview's client area on the screen), then "ready".
@@ -25,6 +29,12 @@ namespace {
 constexpr UINT WM_HOST_COMMAND = WM_APP + 1;  // lParam: a heap std::string, taken over
 constexpr int PreviewWidth = 152;
 constexpr int PreviewHeight = 112;
+
+struct HostOptions {
+    bool popup = false;
+    std::wstring pageTitle = L"Screen saver";
+    bool otherTree = false;
+};
 
 struct HostWindows {
     HWND dialog = nullptr;
@@ -112,7 +122,7 @@ HWND Make(const wchar_t* className, const wchar_t* title, DWORD style, int x, in
     return hwnd;
 }
 
-bool BuildWindows(bool popup, HINSTANCE instance) {
+bool BuildWindows(const HostOptions& options, HINSTANCE instance) {
     RegisterWindowClass(instance, L"PreviewHostDialog", DialogProc,
                         GetSysColorBrush(COLOR_BTNFACE));
     RegisterWindowClass(instance, L"PreviewHostFrame", DefWindowProcW,
@@ -123,9 +133,15 @@ bool BuildWindows(bool popup, HINSTANCE instance) {
     host.dialog =
         Make(L"PreviewHostDialog", L"Display Properties", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
              20, 20, 420, 320, nullptr, instance);
-    host.page = Make(L"#32770", L"Screen saver", WS_CHILD, 0, 0, 400, 280, host.dialog, instance);
+    host.page =
+        Make(L"#32770", options.pageTitle.c_str(), WS_CHILD, 0, 0, 400, 280, host.dialog, instance);
+    HWND listParent = host.page;
+    if (options.otherTree) {
+        listParent =
+            Make(L"Button", L"", WS_CHILD | BS_GROUPBOX, 5, 5, 190, 150, host.page, instance);
+    }
     host.list = Make(L"ComboBox", L"", WS_CHILD | CBS_DROPDOWNLIST | WS_VSCROLL, 10, 10, 180, 120,
-                     host.page, instance);
+                     listParent, instance);
     if (!host.dialog || !host.page || !host.list) return false;
     for (const wchar_t* entry : {L"Blank", L"globulon", L"Other"}) {
         SendMessageW(host.list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
@@ -133,35 +149,57 @@ bool BuildWindows(bool popup, HINSTANCE instance) {
     SendMessageW(host.list, CB_SETCURSEL, 1, 0);
 
     HWND frameInner = nullptr;
-    if (popup) {
+    if (options.popup) {
         // GetParent of an owned pop-up is its owner: preview -> inner -> outer -> dialog. Under
         // Wine on a bare X server a top-level window lying wholly inside another one of the same
         // program shows black, so the pop-ups stand side by side instead of nested.
-        HWND frameOuter =
-            Make(L"PreviewHostFrame", L"", WS_POPUP, 480, 20, 60, 40, host.dialog, instance);
+        HWND frameOuter = host.dialog;
+        if (!options.otherTree) {
+            frameOuter =
+                Make(L"PreviewHostFrame", L"", WS_POPUP, 480, 20, 60, 40, host.dialog, instance);
+        }
         frameInner =
             Make(L"PreviewHostFrame", L"", WS_POPUP, 480, 80, 60, 40, frameOuter, instance);
         host.preview = Make(L"PreviewHostPreview", L"", WS_POPUP, 600, 300, PreviewWidth,
                             PreviewHeight, frameInner, instance);
     } else {
-        // Real children: preview -> frame -> page -> dialog.
+        // Real children: preview -> frame -> page -> dialog (or preview -> frame -> dialog).
+        HWND frameParent = options.otherTree ? host.dialog : host.page;
         frameInner =
-            Make(L"PreviewHostFrame", L"", WS_CHILD, 200, 40, 180, 140, host.page, instance);
+            Make(L"PreviewHostFrame", L"", WS_CHILD, 200, 40, 180, 140, frameParent, instance);
         host.preview = Make(L"PreviewHostPreview", L"", WS_CHILD, 14, 14, PreviewWidth,
                             PreviewHeight, frameInner, instance);
     }
     return frameInner && host.preview;
 }
 
+// The command line's options; false when it is not understood.
+bool ReadOptions(int argc, char** argv, HostOptions& options) {
+    if (argc < 2) return false;
+    options.popup = std::strcmp(argv[1], "popup") == 0;
+    if (!options.popup && std::strcmp(argv[1], "child") != 0) return false;
+    for (int i = 2; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--other-tree") == 0) {
+            options.otherTree = true;
+        } else if (std::strcmp(argv[i], "--page-title") == 0 && i + 1 < argc) {
+            const std::string title = argv[++i];
+            options.pageTitle.assign(title.begin(), title.end());  // plain ASCII titles
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool popup = argc > 1 && std::strcmp(argv[1], "popup") == 0;
-    if (argc < 2 || (!popup && std::strcmp(argv[1], "child") != 0)) {
-        std::fputs("usage: preview_host child|popup\n", stderr);
+    HostOptions options;
+    if (!ReadOptions(argc, argv, options)) {
+        std::fputs("usage: preview_host child|popup [--page-title TEXT] [--other-tree]\n", stderr);
         return 2;
     }
-    if (!BuildWindows(popup, GetModuleHandleW(nullptr))) {
+    if (!BuildWindows(options, GetModuleHandleW(nullptr))) {
         Say("failed");
         return 1;
     }
