@@ -27,6 +27,7 @@ class SaverCanvas : public FrameCanvas {
 // or the preview's.
 enum class ColorPace { FullScreen, Preview };
 
+// The pen is the core's alone: a sphere's own PenColor is only the setting it was made from.
 class SaverCore {
   public:
     SaverCore() = default;
