@@ -5,12 +5,14 @@
 
 #include "base/handle_text.h"
 #include "base/settings_store.h"
+#include "host/clock.h"
 #include "host/desktop_copy.h"
 #include "host/host_dialog_probe.h"
 #include "host/message_pump.h"
 #include "host/timed_wait.h"
 #include "scene/frame_loop.h"
 #include "scene/graphics_layer.h"
+#include "scene/random_source.h"
 #include "scene/sphere_model.h"
 
 namespace globulon {
@@ -28,23 +30,29 @@ void RunPreview(ProgramState& program, HWND previewWindow, HWND hostDialog) {
     SphereScene& scene = program.Scene;
     SetPreviewParameters(scene);
     HDC hDC = nullptr;
+    std::int32_t clientWidth = 0;
+    std::int32_t clientHeight = 0;
     if (previewWindow) {
         // Tells a full-screen start from the same dialog that a preview is running.
         SaveProgramSetting(ActiveSetupKey.Name, HandleText(previewWindow));
         RECT client = {0, 0, 0, 0};
         GetClientRect(previewWindow, &client);
-        SetPreviewCentre(scene, client.right - client.left, client.bottom - client.top);
+        clientWidth = client.right - client.left;
+        clientHeight = client.bottom - client.top;
+        SetPreviewCentre(scene, clientWidth, clientHeight);
         hDC = GfxOpen(previewWindow, 0, scene.PenColor, 1);
     }
 
+    program.Saver = SaverCore({MonitorSphere{{0, 0, clientWidth, clientHeight}, scene}},
+                              ColorPace::Preview, UniformRandom);
+    GdiCanvas canvas(FrameTarget::PreviewWindow, scene.UseBlackScreen, previewWindow, hDC);
+
     const std::wstring programName = ProgramName();
-    float lastColorChange = 0;
     bool firstPass = true;
     bool goOn = false;
     do {
-        BuildRim(scene);
         if (previewWindow) {
-            DrawFrame(scene, FrameTarget::PreviewWindow, previewWindow, hDC);
+            program.Saver.Tick(ClockSeconds(), canvas);
             // The desktop picture goes under the sphere once, over the first frame.
             if (firstPass && !scene.UseBlackScreen) {
                 PumpMessages();
@@ -52,7 +60,6 @@ void RunPreview(ProgramState& program, HWND previewWindow, HWND hostDialog) {
             }
         }
         firstPass = false;
-        ChangeColorWhenDue(scene, hDC, lastColorChange, PreviewColorInterval);
         WaitSeconds(FrameWaitSeconds, program.QuitRequested);
         // Both tests are made in every pass. A dialog whose list cannot be read (another
         // language, another layout, no answer in time) ends the preview the way every host

@@ -7,6 +7,7 @@
 #include "base/command_line.h"
 #include "base/program_texts.h"
 #include "host/form_context.h"
+#include "scene/saver_core.h"
 #include "scene/sphere_model.h"
 
 namespace globulon {
@@ -18,7 +19,8 @@ struct ProgramState {
     bool UseMouseMove = false;     // a real mouse movement ends the full-screen saver
     bool QuitRequested = false;    // set by input handlers and the dialog; ends the running loop
     bool MonitorsChanged = false;  // set by the saver window when the monitor layout changed
-    SphereScene Scene;             // the sphere and its colours
+    SphereScene Scene;             // the sphere's settings and its colours
+    SaverCore Saver;  // the running saver's spheres and pen, made by the full-screen or preview run
 
     // What the forms need of this state; they set QuitRequested through it.
     FormContext Forms() {

@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "app/program_state.h"
 #include "app/saver_form.h"
 #include "base/settings_store.h"
@@ -14,6 +12,7 @@
 #include "host/saver_window_hook.h"
 #include "scene/frame_loop.h"
 #include "scene/graphics_layer.h"
+#include "scene/random_source.h"
 #include "scene/sphere_model.h"
 
 namespace globulon {
@@ -28,7 +27,8 @@ void RunSaver(ProgramState& program, bool previewRunning) {
     if (!form.Load()) return;
     HWND hwnd = form.Hwnd();
     // Every monitor gets a sphere of its own, set up as a full screen of that monitor's size.
-    std::vector<MonitorSphere> spheres = SpheresForWindow(scene, hwnd);
+    program.Saver = SaverCore({MonitorSphere{{}, scene}}, ColorPace::FullScreen, UniformRandom);
+    LayOutForWindow(program.Saver, hwnd);
     // The snapshot is taken before the window appears, so it shows the desktop, not the saver.
     if (!scene.UseBlackScreen) form.UseDesktopBackdrop();
 
@@ -40,7 +40,8 @@ void RunSaver(ProgramState& program, bool previewRunning) {
     HookSaverWindow(hwnd, program.UseMouseMove, program.QuitRequested);
     HideMouseCursor();
 
-    HDC hdc = RunFullScreenFrames(spheres, hwnd, program.QuitRequested, program.MonitorsChanged);
+    HDC hdc =
+        RunFullScreenFrames(program.Saver, hwnd, program.QuitRequested, program.MonitorsChanged);
 
     // The system hears that the saver stopped before its window procedure goes, and the drawing
     // context is released while the window still exists. The input that ended the saver has

@@ -1,4 +1,4 @@
-// The frame loops; see frame_loop.h.
+// The frame loops' Windows half; see frame_loop.h.
 #include "scene/frame_loop.h"
 
 #include "host/clock.h"
@@ -6,97 +6,73 @@
 #include "host/monitors.h"
 #include "host/timed_wait.h"
 #include "scene/graphics_layer.h"
-#include "scene/random_source.h"
-#include "scene/sphere_frame.h"
-#include "scene/sphere_model.h"
 
 namespace globulon {
-namespace {
 
-// A rest has ended: the layered trace of the shrinking sphere goes, the background comes back.
-void ClearPicture(const SphereScene& scene, FrameTarget target, HWND hWnd, HDC hDC) {
-    if (target == FrameTarget::PreviewWindow) {
-        if (scene.UseBlackScreen) {
+void GdiCanvas::EnterArea(const PixelRect& area) {
+    SetViewportOrgEx(hDC_, area.Left, area.Top, &previousOrigin_);
+    IntersectClipRect(hDC_, 0, 0, area.Width, area.Height);
+}
+
+void GdiCanvas::LeaveArea() {
+    SelectClipRgn(hDC_, nullptr);
+    SetViewportOrgEx(hDC_, previousOrigin_.x, previousOrigin_.y, nullptr);
+}
+
+void GdiCanvas::SetPen(ColorValue color) {
+    GfxSetPen(hDC_, color, 1);
+}
+
+void GdiCanvas::Disc(const PixelBox& box) {
+    GfxEllipse(hDC_, box.Left, box.Top, box.Right, box.Bottom);
+}
+
+void GdiCanvas::FillArea(const PixelBox& area) {
+    GfxFillRect(hDC_, GfxBrush(), RECT{area.Left, area.Top, area.Right, area.Bottom});
+}
+
+void GdiCanvas::MoveDot(const PixelPoint& point, ColorValue color) {
+    GfxMoveDot(hDC_, point.X, point.Y, color);
+}
+
+void GdiCanvas::LineTo(const PixelPoint& point) {
+    GfxLineTo(hDC_, point.X, point.Y);
+}
+
+void GdiCanvas::ClearPicture() {
+    if (target_ == FrameTarget::PreviewWindow) {
+        if (blackScreen_) {
             RECT client = {0, 0, 0, 0};
-            GetClientRect(hWnd, &client);
-            GfxFillRect(hDC, GfxBrush(), client);
+            GetClientRect(hWnd_, &client);
+            GfxFillRect(hDC_, GfxBrush(), client);
         } else {
-            CopyDesktopToWindow(hWnd, hDC);
+            CopyDesktopToWindow(hWnd_, hDC_);
         }
     } else {
         // The saver window repaints its own background (black or the desktop picture) into hDC.
-        SendMessageW(hWnd, WM_PAINT, reinterpret_cast<WPARAM>(hDC), 0);
+        SendMessageW(hWnd_, WM_PAINT, reinterpret_cast<WPARAM>(hDC_), 0);
     }
 }
 
-// The frame's figures drawn through the drawing layer on the window's context.
-class GdiCanvas final : public FrameCanvas {
-  public:
-    GdiCanvas(const SphereScene& scene, FrameTarget target, HWND hWnd, HDC hDC)
-        : scene_(scene), target_(target), hWnd_(hWnd), hDC_(hDC) {}
-    void Disc(const PixelBox& box) override {
-        GfxEllipse(hDC_, box.Left, box.Top, box.Right, box.Bottom);
-    }
-    void FillArea(const PixelBox& area) override {
-        GfxFillRect(hDC_, GfxBrush(), RECT{area.Left, area.Top, area.Right, area.Bottom});
-    }
-    void MoveDot(const PixelPoint& point, ColorValue color) override {
-        GfxMoveDot(hDC_, point.X, point.Y, color);
-    }
-    void LineTo(const PixelPoint& point) override { GfxLineTo(hDC_, point.X, point.Y); }
-    void ClearPicture() override { globulon::ClearPicture(scene_, target_, hWnd_, hDC_); }
-
-  private:
-    const SphereScene& scene_;
-    FrameTarget target_;
-    HWND hWnd_;
-    HDC hDC_;
-};
-
-}  // namespace
-
-void DrawFrame(SphereScene& scene, FrameTarget target, HWND hWnd, HDC hDC) {
-    GdiCanvas canvas(scene, target, hWnd, hDC);
-    DrawSphereFrame(scene, ClockSeconds(), canvas);
-}
-
-void ChangeColorWhenDue(SphereScene& scene, HDC hDC, float& lastColorChange, double interval) {
-    if (!PickColorWhenDue(scene, lastColorChange, interval, ClockSeconds(), UniformRandom)) return;
-    if (hDC) GfxSetPen(hDC, scene.PenColor, 1);
-}
-
-std::vector<MonitorSphere> SpheresForWindow(const SphereScene& settings, HWND saverWindow) {
+void LayOutForWindow(SaverCore& core, HWND saverWindow) {
     RECT frame = {0, 0, 0, 0};
     GetWindowRect(saverWindow, &frame);
-    return SpheresForMonitors(settings, MonitorRects(), frame.left, frame.top);
+    core.LayOut(MonitorRects(), frame.left, frame.top);
 }
 
-void DrawMonitorFrame(MonitorSphere& sphere, HWND saverWindow, HDC hDC) {
-    const PixelRect& area = sphere.Area;
-    POINT previousOrigin = {0, 0};
-    SetViewportOrgEx(hDC, area.Left, area.Top, &previousOrigin);
-    IntersectClipRect(hDC, 0, 0, area.Width, area.Height);
-    BuildRim(sphere.Scene);
-    DrawFrame(sphere.Scene, FrameTarget::SaverWindow, saverWindow, hDC);
-    SelectClipRgn(hDC, nullptr);
-    SetViewportOrgEx(hDC, previousOrigin.x, previousOrigin.y, nullptr);
-}
-
-HDC RunFullScreenFrames(std::vector<MonitorSphere>& spheres, HWND saverWindow, bool& quitRequested,
+HDC RunFullScreenFrames(SaverCore& core, HWND saverWindow, bool& quitRequested,
                         bool& monitorsChanged) {
-    if (spheres.empty()) return nullptr;
-    HDC hDC = GfxOpen(saverWindow, 0, spheres.front().Scene.PenColor, 1);
-    float lastColorChange = 0;
+    if (core.Spheres().empty()) return nullptr;
+    HDC hDC = GfxOpen(saverWindow, 0, core.PenColor(), 1);
+    GdiCanvas canvas(FrameTarget::SaverWindow, core.Spheres().front().Scene.UseBlackScreen,
+                     saverWindow, hDC);
     do {
-        for (MonitorSphere& sphere : spheres) DrawMonitorFrame(sphere, saverWindow, hDC);
-        SphereScene& lead = spheres.front().Scene;
-        ChangeColorWhenDue(lead, hDC, lastColorChange, FullScreenColorIntervalFor(lead));
-        SharePenColor(spheres);
+        core.Tick(ClockSeconds(), canvas);
         // Input is handled during the wait and may ask the loop to end.
         WaitSeconds(FrameWaitSeconds, quitRequested);
         if (monitorsChanged) {
             monitorsChanged = false;
-            spheres = SpheresForWindow(spheres.front().Scene, saverWindow);
+            LayOutForWindow(core, saverWindow);
         }
     } while (!quitRequested);
     return hDC;

@@ -1,14 +1,11 @@
-// The frame loops: one frame of the sphere drawn through the drawing layer, the full-screen loop
-// on the saver window, and the random colour change they share. The scene they draw and the end
-// flag they watch are handed in by the run that owns them.
+// The frame loops' Windows half: the canvas that draws the saver's frames through the drawing
+// layer, and the full-screen loop on the saver window. The saver core and the end flag they use
+// are handed in by the run that owns them.
 #pragma once
 
 #include <windows.h>
 
-#include <vector>
-
-#include "scene/monitor_spheres.h"
-#include "scene/sphere_frame.h"
+#include "scene/saver_core.h"
 
 namespace globulon {
 
@@ -16,29 +13,41 @@ namespace globulon {
 // cleared; the preview window is cleared to black or to the scaled desktop.
 enum class FrameTarget { SaverWindow, PreviewWindow };
 
-// Applies the radius rule with the clock, clears the picture when a rest has just ended, then
-// draws the disc and its 91 chords with their dots into hDC, which belongs to hWnd.
-void DrawFrame(SphereScene& scene, FrameTarget target, HWND hWnd, HDC hDC);
+// The saver's figures drawn through the drawing layer into hDC, which belongs to hWnd. A sphere's
+// area moves hDC's origin to the area's corner and clips its drawing to the area meanwhile.
+class GdiCanvas final : public SaverCanvas {
+  public:
+    // blackScreen: the preview is cleared to black rather than to the desktop.
+    GdiCanvas(FrameTarget target, bool blackScreen, HWND hWnd, HDC hDC)
+        : target_(target), blackScreen_(blackScreen), hWnd_(hWnd), hDC_(hDC) {}
 
-// When a random colour change is due (interval in seconds since lastColorChange): picks the new
-// pen colour, puts it into hDC's pen (when there is a context) and notes the time.
-void ChangeColorWhenDue(SphereScene& scene, HDC hDC, float& lastColorChange, double interval);
+    void EnterArea(const PixelRect& area) override;
+    void LeaveArea() override;
+    void SetPen(ColorValue color) override;
+    void Disc(const PixelBox& box) override;
+    void FillArea(const PixelBox& area) override;
+    void MoveDot(const PixelPoint& point, ColorValue color) override;
+    void LineTo(const PixelPoint& point) override;
+    void ClearPicture() override;
 
-// A sphere for each monitor the saver window covers, set up from settings (see
-// SpheresForMonitors), in the window's client coordinates.
-std::vector<MonitorSphere> SpheresForWindow(const SphereScene& settings, HWND saverWindow);
+  private:
+    FrameTarget target_;
+    bool blackScreen_;
+    HWND hWnd_;
+    HDC hDC_;
+    POINT previousOrigin_ = {0, 0};
+};
 
-// One frame of a monitor's sphere, drawn into its own area of the saver window: hDC's origin is
-// moved to the area's corner and its drawing clipped to the area meanwhile.
-void DrawMonitorFrame(MonitorSphere& sphere, HWND saverWindow, HDC hDC);
+// A sphere for each monitor the saver window covers (see SaverCore::LayOut), in the window's
+// client coordinates.
+void LayOutForWindow(SaverCore& core, HWND saverWindow);
 
-// The full-screen frame loop on the shown saver window: opens the drawing layer on it and draws
-// a frame of every monitor's sphere per pass, until quitRequested is set, at least one pass. The
-// pen colour is shared, its changes timed by the first sphere. When monitorsChanged is set (the
-// window has followed a new monitor layout), the spheres are made anew for the new monitors.
-// Returns the still-open context; the saver run closes it with GfxClose once its window
-// procedure is gone.
-HDC RunFullScreenFrames(std::vector<MonitorSphere>& spheres, HWND saverWindow, bool& quitRequested,
+// The full-screen frame loop on the shown saver window: opens the drawing layer on it and lets
+// the core draw a frame per pass, until quitRequested is set, at least one pass. When
+// monitorsChanged is set (the window has followed a new monitor layout), the spheres are laid
+// out anew for the new monitors. Returns the still-open context; the saver run closes it with
+// GfxClose once its window procedure is gone.
+HDC RunFullScreenFrames(SaverCore& core, HWND saverWindow, bool& quitRequested,
                         bool& monitorsChanged);
 
 }  // namespace globulon

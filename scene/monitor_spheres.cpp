@@ -20,8 +20,4 @@ std::vector<MonitorSphere> SpheresForMonitors(const SphereScene& settings,
     return spheres;
 }
 
-void SharePenColor(std::vector<MonitorSphere>& spheres) {
-    for (MonitorSphere& sphere : spheres) sphere.Scene.PenColor = spheres.front().Scene.PenColor;
-}
-
 }  // namespace globulon

@@ -22,7 +22,4 @@ std::vector<MonitorSphere> SpheresForMonitors(const SphereScene& settings,
                                               const std::vector<PixelRect>& monitors,
                                               std::int32_t originX, std::int32_t originY);
 
-// The pen colour is one for all monitors: every sphere takes the first one's.
-void SharePenColor(std::vector<MonitorSphere>& spheres);
-
 }  // namespace globulon

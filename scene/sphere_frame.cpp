@@ -5,7 +5,7 @@
 
 namespace globulon {
 
-void DrawSphereFrame(SphereScene& scene, float now, FrameCanvas& canvas) {
+void DrawSphereFrame(SphereScene& scene, float now, ColorValue penColor, FrameCanvas& canvas) {
     if (ApplyRadiusRule(scene, now)) canvas.ClearPicture();
 
     // The black disc wipes everything inside it, the previous frame's chords included. Once it
@@ -22,18 +22,10 @@ void DrawSphereFrame(SphereScene& scene, float now, FrameCanvas& canvas) {
     const int last = std::min<int>(scene.RimMax, static_cast<int>(scene.Rim.size()) - 1);
     for (int i = 0; i <= last; ++i) {
         for (int j = i + 1; j <= last; ++j) {
-            canvas.MoveDot(RimPointPixel(scene, i), scene.PenColor);
+            canvas.MoveDot(RimPointPixel(scene, i), penColor);
             canvas.LineTo(RimPointPixel(scene, j));
         }
     }
-}
-
-bool PickColorWhenDue(SphereScene& scene, float& lastChange, double interval, float now,
-                      const std::function<float()>& uniform) {
-    if (!ColorChangeDue(scene, lastChange, interval, now)) return false;
-    scene.PenColor = PickColor(uniform);
-    lastChange = now;
-    return true;
 }
 
 }  // namespace globulon

@@ -2,8 +2,6 @@
 // frame loops, shared by the Windows program and the X11 program.
 #pragma once
 
-#include <functional>
-
 #include "scene/sphere_model.h"
 
 namespace globulon {
@@ -29,12 +27,7 @@ class FrameCanvas {
 };
 
 // Applies the radius rule with the clock reading now, clears the picture when a rest has just
-// ended, then draws the disc and its chords, each with a dot at its start.
-void DrawSphereFrame(SphereScene& scene, float now, FrameCanvas& canvas);
-
-// When a random colour change is due (interval in seconds since lastChange): picks the new pen
-// colour from uniform, notes now as lastChange and returns true.
-bool PickColorWhenDue(SphereScene& scene, float& lastChange, double interval, float now,
-                      const std::function<float()>& uniform);
+// ended, then draws the disc and its chords, each with a dot of penColor at its start.
+void DrawSphereFrame(SphereScene& scene, float now, ColorValue penColor, FrameCanvas& canvas);
 
 }  // namespace globulon

@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "scene/random_source.h"
-#include "scene/sphere_frame.h"
 #include "x11/local_clock.h"
 #include "x11/monitors.h"
 #include "x11/process_seed.h"
@@ -30,7 +29,7 @@ bool InitSaver(SaverState& state, Display* display, const TargetWindow& target,
         settings.PenColor = penColor;
     }
     // What every sphere starts from; ReshapeSaver lays the spheres out over the window.
-    state.Spheres = {MonitorSphere{{}, settings}};
+    state.Core = SaverCore({MonitorSphere{{}, settings}}, ColorPace::FullScreen, UniformRandom);
 
     XWindowAttributes attributes = {};
     if (!XGetWindowAttributes(display, target.Id, &attributes)) return false;
@@ -43,18 +42,7 @@ bool InitSaver(SaverState& state, Display* display, const TargetWindow& target,
 }
 
 void DrawSaver(SaverState& state) {
-    const float now = LocalClockSeconds();
-    for (MonitorSphere& sphere : state.Spheres) {
-        state.Canvas->SetArea(sphere.Area);
-        BuildRim(sphere.Scene);
-        DrawSphereFrame(sphere.Scene, now, *state.Canvas);
-    }
-    SphereScene& lead = state.Spheres.front().Scene;
-    if (PickColorWhenDue(lead, state.LastColorChange, FullScreenColorIntervalFor(lead), now,
-                         UniformRandom)) {
-        SharePenColor(state.Spheres);
-        state.Canvas->SetPen(lead.PenColor);
-    }
+    state.Core.Tick(LocalClockSeconds(), *state.Canvas);
     XFlush(state.Connection);
 }
 
@@ -64,10 +52,11 @@ void ReshapeSaver(SaverState& state, int width, int height) {
     const std::vector<PixelRect> areas = state.Target.Id == DefaultRootWindow(state.Connection)
                                              ? RootMonitors(state.Connection, width, height)
                                              : std::vector<PixelRect>{{0, 0, width, height}};
-    state.Spheres = SpheresForMonitors(state.Spheres.front().Scene, areas, 0, 0);
+    state.Core.LayOut(areas, 0, 0);
     // What was drawn around the old centres would stay behind as stray copies.
-    state.Canvas->SetArea({0, 0, width, height});
+    state.Canvas->EnterArea({0, 0, width, height});
     state.Canvas->ClearPicture();
+    state.Canvas->LeaveArea();
 }
 
 bool HandleSaverEvent(SaverState& state, const XEvent& event) {

@@ -5,9 +5,8 @@
 #include <X11/Xlib.h>
 
 #include <optional>
-#include <vector>
 
-#include "scene/monitor_spheres.h"
+#include "scene/saver_core.h"
 #include "x11/options.h"
 #include "x11/target_window.h"
 #include "x11/xlib_canvas.h"
@@ -23,10 +22,8 @@ struct SaverState {
     TargetWindow Target;
     int Width = 0;
     int Height = 0;
-    // One sphere per monitor on the root, one on any other window; the first one's pen is the
-    // pen of all.
-    std::vector<MonitorSphere> Spheres;
-    float LastColorChange = 0;
+    // One sphere per monitor on the root, one on any other window, and their pen.
+    SaverCore Core;
     std::optional<XlibCanvas> Canvas;
 };
 

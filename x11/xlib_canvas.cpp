@@ -70,7 +70,7 @@ void XlibCanvas::FreePixel(unsigned long pixel) {
     XFreeColors(display_, colormap_, &pixel, 1, 0);
 }
 
-void XlibCanvas::SetArea(const PixelRect& area) {
+void XlibCanvas::EnterArea(const PixelRect& area) {
     area_ = area;
     XRectangle clip = {static_cast<short>(area.Left), static_cast<short>(area.Top),
                        static_cast<unsigned short>(std::max(0, area.Width)),

@@ -5,11 +5,11 @@
 #include <X11/Xlib.h>
 
 #include "base/twips.h"
-#include "scene/sphere_frame.h"
+#include "scene/saver_core.h"
 
 namespace globulon::x11 {
 
-class XlibCanvas final : public FrameCanvas {
+class XlibCanvas final : public SaverCanvas {
   public:
     // colormap: the window's own, in which the pen and black are allocated.
     XlibCanvas(Display* display, Window window, Colormap colormap, ColorValue penColor);
@@ -17,10 +17,10 @@ class XlibCanvas final : public FrameCanvas {
     XlibCanvas(const XlibCanvas&) = delete;
     XlibCanvas& operator=(const XlibCanvas&) = delete;
 
-    // The area of the window the next figures go to, with its own (0, 0), and nowhere else: a
-    // monitor's part of the root, or the whole window.
-    void SetArea(const PixelRect& area);
-    void SetPen(ColorValue color);
+    // A monitor's part of the root, or the whole window. The area stays until the next one.
+    void EnterArea(const PixelRect& area) override;
+    void LeaveArea() override {}
+    void SetPen(ColorValue color) override;
 
     void Disc(const PixelBox& box) override;
     void FillArea(const PixelBox& area) override;

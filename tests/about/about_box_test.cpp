@@ -101,7 +101,9 @@ TEST_F(AboutBoxWindow, LinkLabelsShowTheAddresses) {
 TEST_F(AboutBoxWindow, TextShowsTitleAndVersionFromTheVersionRecord) {
     ShowModeless();
     const std::wstring text = TextOf(box.AboutLabel());
-    EXPECT_EQ(text.find(L"\r\nGlobulon Screen Saver  \u2013  version 2.2.13\r\n"), 0u);
+    EXPECT_EQ(text.find(L"\r\nGlobulon Screen Saver  \u2013  version " GLOBULON_BUILD_VERSION_TEXT
+                        "\r\n"),
+              0u);
     EXPECT_NE(text.find(L"Copyright \u00A9 "), std::wstring::npos);
     // Every line break is a CR LF pair, which the label shows as a break.
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -11,9 +11,11 @@
 namespace globulon {
 namespace {
 
-const VersionNumbers kVersion = {2, 2, 13};
+const VersionNumbers kVersion = {GLOBULON_BUILD_VERSION_MAJOR, GLOBULON_BUILD_VERSION_MINOR,
+                                 GLOBULON_BUILD_VERSION_PATCH};
 const std::wstring kTitle = L"Globulon Screen Saver";
-const std::wstring kTitleLine = L"Globulon Screen Saver  \u2013  version 2.2.13";
+const std::wstring kTitleLine =
+    L"Globulon Screen Saver  \u2013  version " GLOBULON_BUILD_VERSION_TEXT;
 const std::wstring kInvitation = L"for comments or bugs send e-mail to address:";
 
 std::vector<std::wstring> Lines(const std::wstring& text) {

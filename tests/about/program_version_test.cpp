@@ -9,9 +9,9 @@ namespace {
 // This test program carries the program's resources, version record included.
 TEST(ProgramVersion, ReadsMajorMinorAndRevision) {
     const VersionNumbers version = ProgramVersion();
-    EXPECT_EQ(version.Major, 2);
-    EXPECT_EQ(version.Minor, 2);
-    EXPECT_EQ(version.Revision, 13);
+    EXPECT_EQ(version.Major, GLOBULON_BUILD_VERSION_MAJOR);
+    EXPECT_EQ(version.Minor, GLOBULON_BUILD_VERSION_MINOR);
+    EXPECT_EQ(version.Revision, GLOBULON_BUILD_VERSION_PATCH);
 }
 
 }  // namespace

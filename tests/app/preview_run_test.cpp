@@ -40,7 +40,7 @@ class PreviewRunTest : public ::testing::Test {
         ResetGraphicsLayer();
     }
     // Frames drawn so far, told by the radius (10, then 20 more per frame while growing).
-    int FramesDrawn() const { return (program_.Scene.Radius - 10) / 20; }
+    int FramesDrawn() const { return (program_.Saver.Spheres().front().Scene.Radius - 10) / 20; }
 
     ProgramState program_;
 };
@@ -72,8 +72,7 @@ TEST_F(PreviewRunTest, WithoutAWindowMakesOnePassAndDrawsNothing) {
     SaveProgramSetting(L"ActiveSetup", L"12345");
     RunPreview(program_, nullptr, nullptr);
     EXPECT_EQ(GetProgramSetting(L"ActiveSetup", L"missing"), L"0");
-    EXPECT_EQ(program_.Scene.Rim.size(), 14u);
-    EXPECT_EQ(program_.Scene.Radius, 10);  // no frame, so the radius never moved
+    EXPECT_EQ(FramesDrawn(), 0);
     EXPECT_EQ(GraphicsLayer().hPen, nullptr);
 }
 
@@ -109,7 +108,7 @@ TEST_F(PreviewRunTest, RunsWhileSelectedAndStopsWhenTheWindowGoes) {
     EXPECT_FALSE(IsWindow(preview.Hwnd()));
     EXPECT_GE(FramesDrawn(), 2);
     EXPECT_LE(FramesDrawn(), 6);
-    EXPECT_TRUE(IsLight(program_.Scene.PenColor));
+    EXPECT_TRUE(IsLight(program_.Saver.PenColor()));
     EXPECT_EQ(GetProgramSetting(L"ActiveSetup", L"missing"), L"0");
     EXPECT_EQ(GraphicsLayer().hPen, nullptr);
 }

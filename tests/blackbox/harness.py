@@ -1,7 +1,8 @@
 """Drives the real globulon.scr under Wine on the test display (see scripts/test.sh).
 
-Environment: GLOBULON_SCR (the program), GLOBULON_TOOLS (the build's tests folder), DISPLAY,
-WINEPREFIX. Everything here talks to Wine and X from outside, as a user or the system would.
+Environment: GLOBULON_SCR (the program), GLOBULON_TOOLS (the build's tests folder),
+GLOBULON_VERSION (the version the build gave the program), DISPLAY, WINEPREFIX. Everything here
+talks to Wine and X from outside, as a user or the system would.
 """
 import atexit
 import os
@@ -15,6 +16,7 @@ import unittest
 
 SCR = os.environ.get("GLOBULON_SCR", "")
 TOOLS = os.environ.get("GLOBULON_TOOLS", "")
+VERSION = os.environ.get("GLOBULON_VERSION", "")
 SETTINGS_KEY = r"HKCU\Software\Globulon Screen Saver\Setting"
 TITLE = "Globulon Screen Saver"
 

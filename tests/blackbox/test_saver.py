@@ -114,7 +114,8 @@ class Input(SaverTestCase):
         process, _ = self.start_saver()
         harness.xdotool("click", "3")
         texts = harness.wait_until(lambda: harness.window_texts("About"), timeout=5)
-        self.assertIn("Globulon Screen Saver  \u2013  version 2.2.13", "\n".join(texts))
+        self.assertTrue(harness.VERSION, "GLOBULON_VERSION must name the built version")
+        self.assertIn("Globulon Screen Saver  \u2013  version " + harness.VERSION, "\n".join(texts))
         # Moving inside the box does not end the saver; the box closes itself after 10 s.
         harness.xdotool("mousemove", 520, 420)
         self.assertStillRuns(process, 1.0)

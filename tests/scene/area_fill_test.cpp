@@ -65,9 +65,9 @@ class AreaFillTest : public ::testing::TestWithParam<std::pair<int, int>> {
     void DrawBoth(SphereScene& scene) {
         BuildRim(scene);
         SphereScene twin = scene;
-        DrawFrame(scene, FrameTarget::SaverWindow, window_.Hwnd(), filled_.Dc());
+        testing::DrawTestFrame(scene, FrameTarget::SaverWindow, window_.Hwnd(), filled_.Dc());
         EllipseOnlyCanvas canvas(twin, drawn_.Dc());
-        DrawSphereFrame(twin, 1000.0f, canvas);
+        DrawSphereFrame(twin, 1000.0f, twin.PenColor, canvas);
         ASSERT_EQ(scene.Radius, twin.Radius);
     }
 

@@ -52,7 +52,8 @@ class FrameDrawingTest : public ::testing::Test {
 TEST_F(FrameDrawingTest, DiscIsOutlinedInThePenColourAroundTheCentre) {
     SphereScene& scene = ActiveRun().Scene;
     BuildRim(scene);
-    DrawFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), canvas_.Dc());
+    testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(),
+                           canvas_.Dc());
     EXPECT_EQ(scene.Radius, 600);
     const PixelBox box = DiscBox(scene);
     ASSERT_EQ(box.Left, 60);
@@ -89,18 +90,20 @@ TEST_F(FrameDrawingTest, GrowingFrameCoversEveryEarlierOne) {
     SphereScene& scene = ActiveRun().Scene;
     for (int frame = 0; frame < 5; ++frame) {
         BuildRim(scene);
-        DrawFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), canvas_.Dc());
+        testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(),
+                               canvas_.Dc());
     }
     // The same last frame drawn alone on a blank picture looks exactly the same: the growing
     // disc wiped all that the turning chords drew before.
     BuildRim(scene);
     const SphereScene beforeLast = scene;
-    DrawFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), canvas_.Dc());
+    testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(),
+                           canvas_.Dc());
     TestCanvas alone(kWidth, kHeight);
     GfxRestoreObjects(canvas_.Dc());
     GfxSelectObjects(alone.Dc(), 0, kPen, 1);
     scene = beforeLast;
-    DrawFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), alone.Dc());
+    testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), alone.Dc());
     GfxRestoreObjects(alone.Dc());
     GfxSelectObjects(canvas_.Dc(), 0, kPen, 1);
     int differing = 0;
@@ -112,10 +115,12 @@ TEST_F(FrameDrawingTest, GrowingFrameCoversEveryEarlierOne) {
 
 TEST_F(FrameDrawingTest, FullScreenAsksTheWindowToRepaintWhenTheRestEnds) {
     BuildRim(ActiveRun().Scene);
-    DrawFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), canvas_.Dc());
+    testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(),
+                           canvas_.Dc());
     EXPECT_EQ(window_.PaintRequests(), 0);
     RestOver();
-    DrawFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), canvas_.Dc());
+    testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(),
+                           canvas_.Dc());
     EXPECT_EQ(window_.PaintRequests(), 1);
     EXPECT_EQ(window_.LastPaintWParam(), reinterpret_cast<WPARAM>(canvas_.Dc()));
     EXPECT_FALSE(ActiveRun().Scene.Pausing);
@@ -129,7 +134,8 @@ TEST_F(FrameDrawingTest, RestingFramesDoNotClear) {
     scene.Pausing = true;
     scene.PauseStart = ClockSeconds();
     BuildRim(scene);
-    DrawFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), canvas_.Dc());
+    testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(),
+                           canvas_.Dc());
     EXPECT_EQ(window_.PaintRequests(), 0);
     EXPECT_TRUE(scene.Pausing);
     EXPECT_EQ(canvas_.At(0, 0), kWhite);
@@ -139,7 +145,8 @@ TEST_F(FrameDrawingTest, BlackPreviewIsFilledBlackWhenTheRestEnds) {
     ActiveRun().Scene.UseBlackScreen = true;
     RestOver();
     BuildRim(ActiveRun().Scene);
-    DrawFrame(ActiveRun().Scene, FrameTarget::PreviewWindow, window_.Hwnd(), canvas_.Dc());
+    testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::PreviewWindow, window_.Hwnd(),
+                           canvas_.Dc());
     EXPECT_EQ(window_.PaintRequests(), 0);
     // The whole client area is black, then the small new disc is drawn on it.
     EXPECT_EQ(canvas_.Count(kWhite), 0);
@@ -150,7 +157,8 @@ TEST_F(FrameDrawingTest, BlackPreviewIsFilledBlackWhenTheRestEnds) {
 
 TEST_F(FrameDrawingTest, FrameWithoutRimDrawsTheDiscAlone) {
     // No rim built yet: the disc, and no chords from an empty table.
-    DrawFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), canvas_.Dc());
+    testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(),
+                           canvas_.Dc());
     EXPECT_EQ(canvas_.At(60, 80), kPen);
     EXPECT_EQ(canvas_.At(100, 80), kBlack);
 }

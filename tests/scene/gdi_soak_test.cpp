@@ -34,7 +34,8 @@ TEST(GdiSoak, HundredThousandFramesHoldNoMoreObjectsThanTheFirst) {
     int leakedPens = 0;
     for (int frame = 0; frame < kFrames; ++frame) {
         BuildRim(scene);
-        DrawFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window.Hwnd(), canvas.Dc());
+        testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window.Hwnd(),
+                               canvas.Dc());
         const HPEN previousPen = GraphicsLayer().hPen;
         GfxSetPen(canvas.Dc(), PickColor(UniformRandom), 1);
         // A deleted handle's value may be handed out again at once; any other must be gone.

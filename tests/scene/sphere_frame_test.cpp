@@ -61,7 +61,7 @@ TEST(DrawSphereFrame, DiscThenEveryRimPointJoinedToEveryLaterOne) {
     SphereScene scene = SmallScreenScene();
     BuildRim(scene);
     RecordingCanvas canvas;
-    DrawSphereFrame(scene, 1000.0f, canvas);
+    DrawSphereFrame(scene, 1000.0f, kPen, canvas);
 
     // 14 rim entries give 14 * 13 / 2 = 91 chords, each a dot and a line.
     ASSERT_EQ(canvas.calls.size(), 1u + 2u * 91u);
@@ -88,7 +88,7 @@ TEST(DrawSphereFrame, DiscCoveringTheAreaBecomesAFillOfTheArea) {
     scene.Speed = 1200;
     BuildRim(scene);
     RecordingCanvas canvas;
-    DrawSphereFrame(scene, 1000.0f, canvas);
+    DrawSphereFrame(scene, 1000.0f, kPen, canvas);
     ASSERT_TRUE(DiscCoversArea(scene));
     EXPECT_EQ(canvas.Kinds().substr(0, 3), "FML");
     EXPECT_EQ(canvas.calls.size(), 1u + 2u * 91u);
@@ -106,10 +106,10 @@ TEST(DrawSphereFrame, ClearsBeforeTheDiscOnceTheRestHasEndedNeverDuringIt) {
     scene.PauseStart = 1000.0f;
     BuildRim(scene);
     RecordingCanvas resting;
-    DrawSphereFrame(scene, 1002.9f, resting);
+    DrawSphereFrame(scene, 1002.9f, kPen, resting);
     EXPECT_EQ(resting.Kinds().find('C'), std::string::npos);
     RecordingCanvas rested;
-    DrawSphereFrame(scene, 1003.5f, rested);
+    DrawSphereFrame(scene, 1003.5f, kPen, rested);
     EXPECT_EQ(rested.Kinds().substr(0, 2), "CD");
     EXPECT_FALSE(scene.Pausing);
 }

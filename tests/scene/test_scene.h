@@ -2,10 +2,10 @@
 // leaves (pi, thirteen rim steps, 15 twips per pixel).
 #pragma once
 
-#include <vector>
-
+#include "host/clock.h"
+#include "scene/frame_loop.h"
 #include "scene/graphics_layer.h"
-#include "scene/monitor_spheres.h"
+#include "scene/saver_core.h"
 #include "scene/sphere_model.h"
 #include "tests/scene/scene_settings.h"
 
@@ -16,8 +16,8 @@ namespace globulon::testing {
 struct TestRun {
     SphereScene Scene;
     bool QuitRequested = false;
-    // The full-screen loop's spheres, one per monitor, and its layout flag.
-    std::vector<MonitorSphere> Spheres;
+    // The full-screen loop's core, a sphere per monitor, and its layout flag.
+    SaverCore Saver;
     bool MonitorsChanged = false;
 };
 inline TestRun& ActiveRun() {
@@ -38,6 +38,12 @@ inline SphereScene& ResetTestScene(ColorValue penColor = 0) {
 inline void CentreFullScreenScene(SphereScene& scene, int width, int height) {
     SetFullScreenParameters(scene);
     SetFullScreenCentre(scene, width, height);
+}
+
+// One frame of scene drawn now into hDC through the frame loops' canvas, in the scene's pen.
+inline void DrawTestFrame(SphereScene& scene, FrameTarget target, HWND hWnd, HDC hDC) {
+    GdiCanvas canvas(target, scene.UseBlackScreen, hWnd, hDC);
+    DrawSphereFrame(scene, ClockSeconds(), scene.PenColor, canvas);
 }
 
 }  // namespace globulon::testing
