@@ -1,42 +1,79 @@
 #!/usr/bin/env python3
-"""Keeps the tree's floors: each folder includes only folders below it, never one beside or above.
+"""Keeps the tree's layers: one window-free core under two programs, floors inside the Windows one.
 
-    app/, x11/  >  setup/  >  about/, scene/  >  host/  >  base/
+    win32/app  >  win32/setup  >  win32/about, win32/scene  >  win32/host        x11/
+                                      core/
 
-x11/ is the Linux program beside the Windows one; it uses only the window-free parts below.
+core/ includes only core/ and the standard library: no Win32 header, no Xlib. win32/ and x11/
+stand on core/ and never include each other; win32/ includes no Xlib, x11/ no Win32 header.
+Inside win32/ each floor includes only the floors below it, never one beside or above.
 
-Tests in tests/<floor>/ keep the rules of their floor. Prints each include that breaks them and
-exits 1; exits 0 when there is none.
+Tests in tests/core/, tests/win32/<floor>/ and tests/x11/ keep the rules of the code they test.
+Prints each include that breaks them and exits 1; exits 0 when there is none.
 """
 import pathlib
 import re
 import sys
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
-FLOORS = {"base": 0, "host": 1, "scene": 2, "about": 2, "setup": 3, "app": 4, "x11": 4}
-INCLUDE = re.compile(r'^\s*#\s*include\s+"([^/"]+)/[^"]+"', re.MULTILINE)
+WIN32_FLOORS = {"host": 1, "scene": 2, "about": 2, "setup": 3, "app": 4}
+INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.MULTILINE)
+WIN32_HEADER = re.compile(
+    r"(?i)^(win[^/]*\.h|[^/]*api\.h|commctrl\.h|commdlg\.h|shellapi\.h|shlobj\.h|shlwapi\.h|"
+    r"objbase\.h|ole2\.h|oleauto\.h|dwmapi\.h|uxtheme\.h|mmsystem\.h|versionhelpers\.h)$")
+XLIB_HEADER = re.compile(r"^X11/")
 
 
-def floor_of(path):
-    parts = path.relative_to(ROOT).parts
-    if parts[0] == "tests" and len(parts) > 2:
+def layer_of(relative):
+    """core, x11 or win32/<floor> for a path of the tree or of its tests; None for the rest."""
+    parts = relative.split("/")
+    if parts[0] == "tests":
         parts = parts[1:]
-    return parts[0] if parts[0] in FLOORS else None
+    if len(parts) > 1 and parts[0] in ("core", "x11"):
+        return parts[0]
+    if len(parts) > 2 and parts[0] == "win32" and parts[1] in WIN32_FLOORS:
+        return f"win32/{parts[1]}"
+    return None
+
+
+def project_offence(layer, other):
+    """Why `layer` may not include a file of `other`, or None when it may."""
+    if other is None or other == layer or other == "core":
+        return None
+    if layer.startswith("win32/") and other.startswith("win32/"):
+        mine, theirs = WIN32_FLOORS[layer[6:]], WIN32_FLOORS[other[6:]]
+        if theirs < mine:
+            return None
+        return f"a floor {'beside' if theirs == mine else 'above'} {layer}/"
+    return f"which {layer}/ may not use"
+
+
+def system_offence(layer, header):
+    if WIN32_HEADER.match(header) and layer in ("core", "x11"):
+        return f"a Win32 header in {layer}/"
+    if XLIB_HEADER.match(header) and layer != "x11":
+        return f"Xlib in {layer}/"
+    return None
 
 
 def offences():
     for path in sorted(ROOT.glob("**/*")):
-        if path.suffix not in (".cpp", ".h") or "build" in path.relative_to(ROOT).parts:
+        relative = path.relative_to(ROOT)
+        if path.suffix not in (".cpp", ".h") or "build" in relative.parts:
             continue
-        floor = floor_of(path)
-        if floor is None:
+        layer = layer_of(relative.as_posix())
+        if layer is None:
             continue
-        for included in INCLUDE.findall(path.read_text(encoding="utf-8")):
-            if included not in FLOORS or included == floor:
-                continue
-            if FLOORS[included] >= FLOORS[floor]:
-                kind = "beside" if FLOORS[included] == FLOORS[floor] else "above"
-                yield f"{path.relative_to(ROOT)}: includes {included}/, a floor {kind} {floor}/"
+        for kind, included in INCLUDE.findall(path.read_text(encoding="utf-8")):
+            if kind == "<":
+                why = system_offence(layer, included)
+                shown = f"<{included}>"
+            else:
+                other = layer_of(included)
+                why = project_offence(layer, other)
+                shown = f"{other}/ ({included})"
+            if why:
+                yield f"{relative}: includes {shown}, {why}"
 
 
 def main():

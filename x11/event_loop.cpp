@@ -10,7 +10,7 @@
 #include <chrono>
 #include <cstdlib>
 
-#include "scene/sphere_frame.h"
+#include "core/sphere/sphere_frame.h"
 
 namespace globulon::x11 {
 namespace {

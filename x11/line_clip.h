@@ -3,7 +3,7 @@
 // into a stray line. Window-free.
 #pragma once
 
-#include "scene/sphere_model.h"
+#include "core/sphere/sphere_model.h"
 
 namespace globulon::x11 {
 

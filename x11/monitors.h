@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "base/twips.h"
+#include "core/settings/twips.h"
 
 namespace globulon::x11 {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "base/setting_texts.h"
+#include "core/settings/setting_texts.h"
 
 namespace globulon::x11 {
 

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "scene/random_source.h"
+#include "core/sphere/random_source.h"
 #include "x11/local_clock.h"
 #include "x11/monitors.h"
 #include "x11/process_seed.h"

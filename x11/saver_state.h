@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "scene/saver_core.h"
+#include "core/sphere/saver_core.h"
 #include "x11/options.h"
 #include "x11/target_window.h"
 #include "x11/xlib_canvas.h"

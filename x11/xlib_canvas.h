@@ -4,8 +4,8 @@
 
 #include <X11/Xlib.h>
 
-#include "base/twips.h"
-#include "scene/saver_core.h"
+#include "core/settings/twips.h"
+#include "core/sphere/saver_core.h"
 
 namespace globulon::x11 {
 

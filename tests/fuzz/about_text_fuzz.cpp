@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "about/about_text.h"
+#include "core/forms/about_text.h"
 #include "tests/fuzz/fuzz_input.h"
 
 using namespace globulon;

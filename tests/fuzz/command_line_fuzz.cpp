@@ -1,7 +1,7 @@
 // Fuzzes the command-line readers: any text gives a run mode and, where asked, a window handle.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "base/command_line.h"
+#include "core/settings/command_line.h"
 #include "tests/fuzz/fuzz_input.h"
 
 using namespace globulon;

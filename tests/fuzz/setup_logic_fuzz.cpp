@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "setup/setup_logic.h"
+#include "core/forms/setup_logic.h"
 #include "tests/fuzz/fuzz_input.h"
 
 using namespace globulon;

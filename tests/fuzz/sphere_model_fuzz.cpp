@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "scene/random_source.h"
-#include "scene/sphere_model.h"
+#include "core/sphere/random_source.h"
+#include "core/sphere/sphere_model.h"
 #include "tests/fuzz/fuzz_input.h"
 
 using namespace globulon;

@@ -2,9 +2,9 @@
 // colour without spilling one channel into another, and a handle read reads back once written.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "base/handle_text.h"
-#include "base/leading_number.h"
-#include "base/setting_texts.h"
+#include "core/settings/handle_text.h"
+#include "core/settings/leading_number.h"
+#include "core/settings/setting_texts.h"
 #include "tests/fuzz/fuzz_input.h"
 
 using namespace globulon;

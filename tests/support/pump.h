@@ -6,7 +6,7 @@
 #include <chrono>
 #include <functional>
 
-#include "host/message_pump.h"
+#include "win32/host/message_pump.h"
 
 namespace globulon::testing {
 

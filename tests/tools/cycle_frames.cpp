@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "scene/sphere_model.h"
+#include "core/sphere/sphere_model.h"
 
 int main(int argc, char** argv) {
     using namespace globulon;

@@ -1,0 +1,37 @@
+// The values start-up gathers and the run modes share. Main owns the one instance and hands it,
+// or the parts a lower floor needs, down to the mode it runs.
+#pragma once
+
+#include <string>
+
+#include "core/forms/form_context.h"
+#include "core/settings/command_line.h"
+#include "core/settings/program_texts.h"
+#include "core/sphere/saver_core.h"
+#include "core/sphere/sphere_model.h"
+
+namespace globulon {
+
+struct ProgramState {
+    RunModes RunMode = ModeNone;
+    std::wstring AppTitle = ApplicationTitle;  // also the settings' name and the dialog's caption
+    std::wstring CopyrightYears = CopyrightYearsText;  // shown in the About box
+    bool UseMouseMove = false;     // a real mouse movement ends the full-screen saver
+    bool QuitRequested = false;    // set by input handlers and the dialog; ends the running loop
+    bool MonitorsChanged = false;  // set by the saver window when the monitor layout changed
+    SphereScene Scene;             // the sphere's settings and its colours
+    SaverCore Saver;  // the running saver's spheres and pen, made by the full-screen or preview run
+
+    // What the forms need of this state; they set QuitRequested through it.
+    FormContext Forms() {
+        FormContext context;
+        context.AppTitle = AppTitle;
+        context.CopyrightYears = CopyrightYears;
+        if (Scene.TwipsPerPixelX > 0) context.TwipsPerPixelX = Scene.TwipsPerPixelX;
+        if (Scene.TwipsPerPixelY > 0) context.TwipsPerPixelY = Scene.TwipsPerPixelY;
+        context.QuitRequested = &QuitRequested;
+        return context;
+    }
+};
+
+}  // namespace globulon

@@ -1,0 +1,123 @@
+// The full-screen saver window's own handlers, on a real (hidden) window: what ends the saver,
+// the cursor left visible at the end, and the repaint the frame loop asks for.
+#include "win32/app/saver_form.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "tests/support/cursor_counter.h"
+#include "win32/host/mouse_cursor.h"
+
+namespace globulon {
+namespace {
+
+using testing::CursorCounter;
+
+class SaverFormTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(form_.Load());
+        HideMouseCursor();
+    }
+    void TearDown() override { ShowMouseCursor(); }
+
+    bool Ended() const { return program_.QuitRequested; }
+
+    ProgramState program_;
+    SaverForm form_{program_};
+};
+
+TEST_F(SaverFormTest, CoversTheScreenWithoutBorder) {
+    RECT rect;
+    GetWindowRect(form_.Hwnd(), &rect);
+    EXPECT_EQ(rect.left, 0);
+    EXPECT_EQ(rect.top, 0);
+    EXPECT_EQ(rect.right, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(rect.bottom, GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_FALSE(GetWindowLongPtrW(form_.Hwnd(), GWL_STYLE) & (WS_CAPTION | WS_BORDER));
+}
+
+TEST_F(SaverFormTest, AnyKeyEndsTheSaverAndShowsTheCursor) {
+    ASSERT_LT(CursorCounter(), 0);
+    SendMessageW(form_.Hwnd(), WM_KEYDOWN, 'A', 0);
+    EXPECT_TRUE(Ended());
+    EXPECT_GE(CursorCounter(), 0);
+
+    program_.QuitRequested = false;
+    SendMessageW(form_.Hwnd(), WM_SYSKEYDOWN, VK_MENU, 0);
+    EXPECT_TRUE(Ended());
+}
+
+TEST_F(SaverFormTest, ClicksOtherThanAPlainRightClickEndTheSaver) {
+    form_.Form_MouseDown(1, 0);
+    EXPECT_TRUE(Ended());
+    program_.QuitRequested = false;
+    form_.Form_MouseDown(4, 0);
+    EXPECT_TRUE(Ended());
+    for (int shift : {1, 2, 4}) {
+        program_.QuitRequested = false;
+        form_.Form_MouseDown(2, shift);
+        EXPECT_TRUE(Ended()) << "right click with shift state " << shift;
+    }
+    for (WPARAM button : {XBUTTON1, XBUTTON2}) {
+        program_.QuitRequested = false;
+        SendMessageW(form_.Hwnd(), WM_XBUTTONDOWN, MAKEWPARAM(0, button), 0);
+        EXPECT_TRUE(Ended()) << "side button " << button;
+    }
+}
+
+TEST_F(SaverFormTest, FollowsAChangeOfMonitorsAndTellsTheLoop) {
+    SetWindowPos(form_.Hwnd(), nullptr, 0, 0, 100, 100, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(form_.Hwnd(), WM_DISPLAYCHANGE, 32, MAKELPARAM(640, 480));
+    EXPECT_TRUE(program_.MonitorsChanged);
+    RECT rect;
+    GetWindowRect(form_.Hwnd(), &rect);
+    EXPECT_EQ(rect.right - rect.left, GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    EXPECT_EQ(rect.bottom - rect.top, GetSystemMetrics(SM_CYVIRTUALSCREEN));
+    EXPECT_FALSE(Ended());
+}
+
+// The system's requests reach the window procedure as messages: "End task", the Close command,
+// the session ending, or the window destroyed from outside.
+TEST_F(SaverFormTest, CloseRequestsEndTheSaverAndLeaveTheWindowToTheRun) {
+    const struct {
+        UINT Message;
+        WPARAM WParam;
+    } requests[] = {{WM_CLOSE, 0}, {WM_SYSCOMMAND, SC_CLOSE}, {WM_ENDSESSION, TRUE}};
+    for (const auto& request : requests) {
+        program_.QuitRequested = false;
+        HideMouseCursor();
+        SendMessageW(form_.Hwnd(), request.Message, request.WParam, 0);
+        EXPECT_TRUE(Ended()) << request.Message;
+        EXPECT_GE(CursorCounter(), 0) << request.Message;
+        EXPECT_TRUE(IsWindow(form_.Hwnd())) << request.Message;
+    }
+    program_.QuitRequested = false;
+    SendMessageW(form_.Hwnd(), WM_ENDSESSION, FALSE, 0);  // the session goes on after all
+    EXPECT_FALSE(Ended());
+    DestroyWindow(form_.Hwnd());
+    EXPECT_TRUE(Ended());
+    EXPECT_FALSE(form_.IsLoaded());
+}
+
+TEST_F(SaverFormTest, RepaintRequestPaintsTheWholeBackgroundIntoTheGivenContext) {
+    HDC window = GetDC(form_.Hwnd());
+    HDC memory = CreateCompatibleDC(window);
+    HBITMAP bitmap = CreateCompatibleBitmap(window, 64, 48);
+    HGDIOBJ previous = SelectObject(memory, bitmap);
+    RECT all = {0, 0, 64, 48};
+    HBRUSH white = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    FillRect(memory, &all, white);
+
+    SendMessageW(form_.Hwnd(), WM_PAINT, reinterpret_cast<WPARAM>(memory), 0);
+    EXPECT_EQ(GetPixel(memory, 0, 0), RGB(0, 0, 0));
+    EXPECT_EQ(GetPixel(memory, 63, 47), RGB(0, 0, 0));
+
+    SelectObject(memory, previous);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(form_.Hwnd(), window);
+}
+
+}  // namespace
+}  // namespace globulon

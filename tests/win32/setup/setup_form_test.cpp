@@ -1,0 +1,337 @@
+// The settings dialog as the user meets it: its window and controls, the states the stored
+// settings give, the option group, the swatch, and what OK, Cancel and closing store.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/win32/setup/setup_form_fixture.h"
+#include "win32/about/sys_menu.h"
+
+namespace globulon::setup_test {
+namespace {
+
+// --- the window and its controls --------------------------------------------------------------
+
+TEST_F(SetupFormTest, IsAFixedCentredFormOutOfTheTaskBar) {
+    Open(true);
+    HWND hwnd = form.Hwnd();
+    wchar_t className[64] = {};
+    GetClassNameW(hwnd, className, 64);
+    EXPECT_STREQ(className, L"ThunderRT6FormDC");
+    EXPECT_EQ(Text(hwnd), kTitle);
+    const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+    EXPECT_TRUE(style & WS_CAPTION);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(style & WS_THICKFRAME);
+    const LONG_PTR exStyle = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
+    EXPECT_TRUE(exStyle & WS_EX_CONTROLPARENT);
+    EXPECT_FALSE(exStyle & WS_EX_APPWINDOW);
+    // An owner that is never shown keeps the dialog's button out of the task bar.
+    HWND owner = GetWindow(hwnd, GW_OWNER);
+    ASSERT_NE(owner, nullptr);
+    EXPECT_FALSE(IsWindowVisible(owner));
+    // Icon 101 lives in the program's resources; a test program has it only when linked with them.
+    if (FindResourceW(nullptr, MAKEINTRESOURCEW(101), MAKEINTRESOURCEW(14))) {
+        EXPECT_NE(SendMessageW(hwnd, WM_GETICON, ICON_BIG, 0), 0);
+    }
+
+    RECT client, frame;
+    GetClientRect(hwnd, &client);
+    EXPECT_EQ(client.right, 275);   // 4125 twips
+    EXPECT_EQ(client.bottom, 202);  // 3030 twips
+    GetWindowRect(hwnd, &frame);
+    EXPECT_EQ(frame.left, (GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left)) / 2);
+    EXPECT_EQ(frame.top, (GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top)) / 2);
+}
+
+TEST_F(SetupFormTest, ControlsFollowTheLayoutInTabOrder) {
+    Open();
+    HWND child = GetWindow(form.Hwnd(), GW_CHILD);
+    for (const SetupControlLayout& control : SetupLayout) {
+        ASSERT_NE(child, nullptr) << control.Name;
+        EXPECT_EQ(GetDlgCtrlID(child), static_cast<int>(control.Id)) << control.Name;
+        if (control.Kind != ControlKind::DropDownList) {
+            EXPECT_EQ(Text(child), control.Caption) << control.Name;
+        }
+        RECT at;
+        GetWindowRect(child, &at);
+        MapWindowPoints(nullptr, form.Hwnd(), reinterpret_cast<POINT*>(&at), 2);
+        const PixelRect want = SetupControlPixels(control, 96);
+        EXPECT_EQ(at.left, want.Left) << control.Name;
+        EXPECT_EQ(at.top, want.Top) << control.Name;
+        if (control.Kind == ControlKind::Label) {
+            EXPECT_GE(at.right - at.left, want.Width) << control.Name;  // grown to its text
+        } else {
+            EXPECT_EQ(at.right - at.left, want.Width) << control.Name;
+        }
+        if (control.Kind != ControlKind::DropDownList && control.Kind != ControlKind::Label) {
+            EXPECT_EQ(at.bottom - at.top, want.Height) << control.Name;
+        }
+        child = GetWindow(child, GW_HWNDNEXT);
+    }
+    EXPECT_EQ(child, nullptr);
+    EXPECT_TRUE(GetWindowLongPtrW(C(Id::OK), GWL_STYLE) & BS_DEFPUSHBUTTON);
+}
+
+TEST_F(SetupFormTest, ListsHoldTheEntries0To255WithTwoLeadingBlanks) {
+    Open();
+    for (Id list : {Id::Red, Id::Green, Id::Blue}) {
+        ASSERT_EQ(SendMessageW(C(list), CB_GETCOUNT, 0, 0), 256);
+        wchar_t entry[16] = {};
+        SendMessageW(C(list), CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(entry));
+        EXPECT_STREQ(entry, L"  0");
+        SendMessageW(C(list), CB_GETLBTEXT, 255, reinterpret_cast<LPARAM>(entry));
+        EXPECT_STREQ(entry, L"  255");
+        EXPECT_TRUE(GetWindowLongPtrW(C(list), GWL_STYLE) & CBS_DROPDOWNLIST);
+    }
+}
+
+TEST_F(SetupFormTest, CaptionsFitTheirControlsInTheDialogFont) {
+    Open();
+    for (const SetupControlLayout& control : SetupLayout) {
+        std::wstring caption = control.Caption;
+        if (caption.empty()) continue;
+        caption.erase(
+            caption.find(L'&') == std::wstring::npos ? caption.size() : caption.find(L'&'),
+            caption.find(L'&') == std::wstring::npos ? 0 : 1);
+        HWND hwnd = C(control.Id);
+        HFONT font = reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
+        ASSERT_NE(font, nullptr) << control.Name;
+        HDC dc = GetDC(hwnd);
+        HGDIOBJ old = SelectObject(dc, font);
+        SIZE text = {};
+        GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
+        TEXTMETRICW metrics = {};
+        GetTextMetricsW(dc, &metrics);
+        SelectObject(dc, old);
+        ReleaseDC(hwnd, dc);
+        RECT rect;
+        GetClientRect(hwnd, &rect);
+        int room = rect.right;
+        if (control.Kind == ControlKind::CheckBox || control.Kind == ControlKind::OptionButton) {
+            room -= GetSystemMetrics(SM_CXMENUCHECK) + 4;  // the box and the gap before the text
+        }
+        EXPECT_LE(text.cx, room) << control.Name;
+        EXPECT_LE(metrics.tmHeight, rect.bottom) << control.Name;
+        if (control.Kind == ControlKind::Label) {
+            // However wide the label grew, it ends before its list begins.
+            RECT label, list;
+            GetWindowRect(hwnd, &label);
+            GetWindowRect(GetWindow(hwnd, GW_HWNDNEXT), &list);
+            EXPECT_LT(label.right, list.left) << control.Name;
+        }
+    }
+}
+
+TEST_F(SetupFormTest, SystemMenuEndsWithSeparatorAndAbout) {
+    Open();
+    HMENU menu = GetSystemMenu(form.Hwnd(), FALSE);
+    const int count = GetMenuItemCount(menu);
+    ASSERT_GE(count, 2);
+    EXPECT_EQ(GetMenuItemID(menu, count - 1), AboutCommandId);
+    wchar_t text[32] = {};
+    GetMenuStringW(menu, count - 1, text, 32, MF_BYPOSITION);
+    EXPECT_STREQ(text, L"About...");
+    EXPECT_TRUE(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
+}
+
+TEST_F(SetupFormTest, TabWalksTheControlsThatTakeInput) {
+    Store(L"ColorRandom", L"0");
+    Store(L"ColorFixed", L"1,2,3");
+    Open();
+    const std::vector<Id> order = {Id::Black, Id::Mouse, Id::Fisso,  Id::Red,  Id::Green,
+                                   Id::Blue,  Id::OK,    Id::Cancel, Id::Black};
+    HWND at = C(Id::Black);
+    for (size_t i = 1; i < order.size(); ++i) {
+        at = GetNextDlgTabItem(form.Hwnd(), at, FALSE);
+        EXPECT_EQ(GetDlgCtrlID(at), static_cast<int>(order[i])) << i;
+    }
+    // In random state the lists are disabled and skipped; the tab stop moves with the option.
+    Click(Id::Random);
+    at = GetNextDlgTabItem(form.Hwnd(), C(Id::Mouse), FALSE);
+    EXPECT_EQ(at, C(Id::Random));
+    EXPECT_EQ(GetNextDlgTabItem(form.Hwnd(), at, FALSE), C(Id::OK));
+}
+
+// --- the states the stored settings give --------------------------------------------------------
+
+TEST_F(SetupFormTest, FirstRunShowsRandomColoursDeleteScreenAndNoMouse) {
+    Open();
+    ExpectRandomState();
+    EXPECT_TRUE(Checked(Id::Black));
+    EXPECT_FALSE(Checked(Id::Mouse));
+    EXPECT_FALSE(form.Logic().FixedColorStored());
+}
+
+TEST_F(SetupFormTest, StoredFixedColourFillsListsAndSwatch) {
+    Store(L"ColorRandom", L"0");
+    Store(L"ColorFixed", L"10,20,30");
+    Store(L"BlackScreen", L"False");
+    Store(L"MouseMove", L"True");
+    Open();
+    EXPECT_TRUE(Checked(Id::Fisso));
+    EXPECT_FALSE(Checked(Id::Random));
+    ExpectLists(10, 20, 30);
+    for (Id list : {Id::Red, Id::Green, Id::Blue}) EXPECT_TRUE(Enabled(list));
+    EXPECT_EQ(Background(Id::Swatch), RGB(10, 20, 30));
+    EXPECT_FALSE(Checked(Id::Black));
+    EXPECT_TRUE(Checked(Id::Mouse));
+}
+
+// What picking a list entry then does is a black-box test: a person's click or key.
+TEST_F(SetupFormTest, ColourWithoutCommasShowsTheWhiteTheSaverDraws) {
+    Store(L"ColorRandom", L"0");
+    Store(L"ColorFixed", L"12");
+    Open();
+    ExpectLists(255, 255, 255);
+    EXPECT_EQ(Background(Id::Swatch), RGB(255, 255, 255));
+}
+
+TEST_F(SetupFormTest, RandomWithATrueColourTextOpensRandomAsTheSaverDraws) {
+    Store(L"ColorRandom", L"1");
+    Store(L"ColorFixed", L"12,34,56");
+    Open();
+    ExpectRandomState();
+    EXPECT_FALSE(form.Logic().FixedColorStored());
+}
+
+// --- the option group -------------------------------------------------------------------------
+
+TEST_F(SetupFormTest, RandomAndBackRestoresTheStoredColourAndChecks) {
+    Store(L"ColorRandom", L"0");
+    Store(L"ColorFixed", L"255,128,0");
+    Open();
+    Click(Id::Black);
+    EXPECT_FALSE(Checked(Id::Black));
+    Click(Id::Random);
+    ExpectRandomState();
+    Click(Id::Fisso);
+    EXPECT_TRUE(Checked(Id::Fisso));
+    EXPECT_FALSE(Checked(Id::Random));
+    ExpectLists(255, 128, 0);
+    EXPECT_EQ(Background(Id::Swatch), RGB(255, 128, 0));
+    EXPECT_TRUE(Checked(Id::Black));  // the stored state came back too
+    for (Id list : {Id::Red, Id::Green, Id::Blue}) {
+        EXPECT_TRUE(Enabled(list));
+        EXPECT_EQ(Background(list), RGB(255, 255, 255));
+    }
+}
+
+TEST_F(SetupFormTest, FixedFromStoredRandomStartsBlackOnZero) {
+    Open();
+    Click(Id::Fisso);
+    ExpectLists(0, 0, 0);
+    EXPECT_EQ(Background(Id::Swatch), RGB(0, 0, 0));
+    Click(Id::Fisso);  // already selected: nothing happens
+    ExpectLists(0, 0, 0);
+    Click(Id::Random);
+    ExpectRandomState();
+}
+
+// --- OK, Cancel and closing ---------------------------------------------------------------------
+
+TEST_F(SetupFormTest, OkStoresTheFourValuesAndEndsTheDialog) {
+    Store(L"ColorRandom", L"0");
+    Store(L"ColorFixed", L"10,20,30");
+    Open();
+    Click(Id::Mouse);
+    Click(Id::OK);
+    EXPECT_TRUE(quit_);
+    EXPECT_EQ(Stored(L"ColorFixed"), L"10,20,30");
+    EXPECT_EQ(Stored(L"ColorRandom"), L"0");
+    EXPECT_EQ(Stored(L"BlackScreen"), L"True");
+    EXPECT_EQ(Stored(L"MouseMove"), L"True");
+    EXPECT_TRUE(IsWindow(form.Hwnd()));  // the run unloads it, not the button
+}
+
+TEST_F(SetupFormTest, OkInRandomStateStoresEmptyColour) {
+    Open();
+    Click(Id::Black);
+    Click(Id::OK);
+    EXPECT_EQ(Stored(L"ColorFixed"), L"");
+    EXPECT_EQ(Stored(L"ColorRandom"), L"1");
+    EXPECT_EQ(Stored(L"BlackScreen"), L"False");
+    EXPECT_EQ(Stored(L"MouseMove"), L"False");
+}
+
+TEST_F(SetupFormTest, OkOnAnUnreadableColourStoresTheWhiteTheSaverDraws) {
+    Store(L"ColorRandom", L"");
+    Store(L"ColorFixed", L"no colour");
+    Open();
+    Click(Id::OK);
+    EXPECT_EQ(Stored(L"ColorFixed"), L"255,255,255");
+    EXPECT_EQ(Stored(L"ColorRandom"), L"0");
+}
+
+TEST_F(SetupFormTest, CancelAndCloseStoreNothing) {
+    Open();
+    Click(Id::Fisso);
+    Click(Id::Cancel);
+    EXPECT_TRUE(quit_);
+    quit_ = false;
+    SendMessageW(form.Hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(quit_);
+    EXPECT_TRUE(IsWindow(form.Hwnd()));
+    ExpectNothingStored();
+}
+
+// --- the swatch ---------------------------------------------------------------------------------
+
+TEST_F(SetupFormTest, SwatchGetsTheHandPointerInFixedStateOnly) {
+    Open();
+    HCURSOR hand = LoadCursorW(ProgramInstance(), MAKEINTRESOURCEW(101));
+    if (!hand) hand = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
+    const auto moveOverSwatch = [&] {
+        SendMessageW(form.Hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(C(Id::Swatch)),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        return GetCursor();
+    };
+    EXPECT_NE(moveOverSwatch(), hand);
+    Click(Id::Fisso);
+    EXPECT_EQ(moveOverSwatch(), hand);
+    Click(Id::Random);
+    EXPECT_EQ(moveOverSwatch(), hand);  // once given, it stays
+}
+
+// --- unloading ----------------------------------------------------------------------------------
+
+TEST_F(SetupFormTest, UnloadGivesBackWindowOwnerAndFont) {
+    Open();
+    HWND hwnd = form.Hwnd();
+    HWND owner = GetWindow(hwnd, GW_OWNER);
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageW(C(Id::OK), WM_GETFONT, 0, 0));
+    ASSERT_NE(font, nullptr);
+    EXPECT_EQ(GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
+    form.Unload();
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_FALSE(IsWindow(owner));
+    EXPECT_EQ(GetObjectType(font), 0u);
+    form.Unload();  // harmless a second time
+    EXPECT_TRUE(form.Load());
+}
+
+TEST_F(SetupFormTest, MoveToAnotherDpiGivesBackTheOldFont) {
+    Open();
+    const auto fontOf = [this](Id id) {
+        return reinterpret_cast<HFONT>(SendMessageW(C(id), WM_GETFONT, 0, 0));
+    };
+    HFONT old = fontOf(Id::OK);
+    RECT suggested = {10, 10, 500, 400};
+    SendMessageW(form.Hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    HFONT now = fontOf(Id::OK);
+    EXPECT_EQ(GetObjectType(old), 0u);
+    LOGFONTW font = {};
+    ASSERT_TRUE(GetObjectW(now, sizeof(font), &font));
+    EXPECT_EQ(font.lfHeight, -16);  // 8.25 points at 144 DPI
+    for (Id id : {Id::Black, Id::Red, Id::Swatch, Id::Cancel}) EXPECT_EQ(fontOf(id), now);
+    form.Unload();
+    EXPECT_EQ(GetObjectType(now), 0u);
+}
+
+}  // namespace
+}  // namespace globulon::setup_test

@@ -1,0 +1,43 @@
+// The two ways the program opens its About box: over the running saver and from the dialog's menu.
+#include "win32/about/about_box.h"
+#include "win32/host/app_window.h"
+#include "win32/host/form_window.h"
+#include "win32/host/message_pump.h"
+
+namespace globulon {
+
+AboutBox& AboutForm() {
+    static AboutBox box;
+    return box;
+}
+
+void ShowSaverAbout(const FormContext& context, bool pin, int iconId, const std::wstring& comment) {
+    AboutBox& box = AboutForm();
+    box.SetContext(context);
+    if (pin) {
+        box.Load();
+        box.Interval(10000);
+        MakeTopMost(box.Hwnd());
+    }
+    // Icons loaded from resources are shared: nothing to give back.
+    HICON icon = LoadIconW(ProgramInstance(), MAKEINTRESOURCEW(iconId));
+    box.About(comment, AboutPicture::FromIcon(icon));
+}
+
+void ShowAboutBox(const FormContext& context, HWND /*hwnd*/, const std::wstring& comment,
+                  int bitmapId, int /*unused*/, AboutPicture picture) {
+    AboutBox& box = AboutForm();
+    box.SetContext(context);
+    box.Load();
+    // Let the freshly made box settle before it is filled.
+    if (!PumpMessages()) PostQuitMessage(0);
+    if (!picture.Empty()) {
+        box.About(comment, picture);
+    } else if (bitmapId > 0) {
+        box.AboutWithBitmap(comment, bitmapId);
+    } else {
+        box.About(comment, AboutPicture());
+    }
+}
+
+}  // namespace globulon

@@ -1,0 +1,109 @@
+// The system-menu About entry; see sys_menu.h.
+#include "win32/about/sys_menu.h"
+
+#include "win32/about/about_box.h"
+#include "win32/host/form_window.h"
+
+namespace globulon {
+namespace {
+
+constexpr int ProgramIconId = 101;
+// Item data of the separator; nothing reads it, it marks the program's own separator.
+constexpr ULONG_PTR SeparatorItemData = 2048;
+
+bool IsMinimised(HWND hwnd) {
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof(placement);
+    if (!GetWindowPlacement(hwnd, &placement)) return false;
+    return placement.showCmd == SW_SHOWMINIMIZED || placement.showCmd == SW_MINIMIZE;
+}
+
+HICON WindowIcon(HWND hwnd) {
+    auto icon = reinterpret_cast<HICON>(SendMessageW(hwnd, WM_GETICON, ICON_BIG, 0));
+    if (!icon) icon = reinterpret_cast<HICON>(GetClassLongPtrW(hwnd, GCLP_HICON));
+    // Shared icons from resources need no freeing.
+    if (!icon) icon = LoadIconW(ProgramInstance(), MAKEINTRESOURCEW(ProgramIconId));
+    return icon;
+}
+
+}  // namespace
+
+SysMenuState& SysMenu() {
+    static SysMenuState state;
+    return state;
+}
+
+void AddSysMenuItem(HWND hwnd, UINT id, const std::wstring& caption, bool withSeparator) {
+    if (!hwnd) return;
+    HMENU menu = GetSystemMenu(hwnd, FALSE);
+    if (!menu) return;
+    // Both are inserted "before the item with this identifier"; as there is none yet, they go
+    // to the end of the menu, the separator first.
+    if (withSeparator) {
+        wchar_t nothing[1] = {L'\0'};
+        MENUITEMINFOW separator = {};
+        separator.cbSize = sizeof(separator);
+        separator.fMask = MIIM_TYPE | MIIM_DATA;
+        separator.fType = MFT_SEPARATOR;
+        separator.dwItemData = SeparatorItemData;
+        separator.dwTypeData = nothing;
+        InsertMenuItemW(menu, id, FALSE, &separator);
+    }
+    std::wstring text = caption;
+    MENUITEMINFOW item = {};
+    item.cbSize = sizeof(item);
+    item.fMask = MIIM_STATE | MIIM_ID | MIIM_TYPE | MIIM_DATA;
+    item.fType = MFT_STRING;
+    item.fState = MFS_ENABLED | MFS_UNCHECKED;
+    item.wID = id;
+    item.dwTypeData = text.data();
+    item.cch = static_cast<UINT>(text.size() + 1);
+    InsertMenuItemW(menu, id, FALSE, &item);
+}
+
+void HookSysMenu(HWND hwnd, const FormContext& context) {
+    SysMenuState& state = SysMenu();
+    // A second installation would make the procedure call itself for ever: one at a time.
+    if (state.PrevDialogProc || !hwnd) return;
+    const auto previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SysMenuProc)));
+    if (!previous) return;
+    state.PrevDialogProc = previous;
+    state.HookedWindow = hwnd;
+    state.Context = context;
+}
+
+void UnhookSysMenu(HWND hwnd) {
+    SysMenuState& state = SysMenu();
+    // Only the window that carries the replacement gets its procedure back.
+    if (!state.PrevDialogProc || hwnd != state.HookedWindow) return;
+    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(state.PrevDialogProc));
+    state = SysMenuState();
+}
+
+LRESULT CALLBACK SysMenuProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    SysMenuState& state = SysMenu();
+    const WNDPROC previous = state.PrevDialogProc;
+    if (message != WM_SYSCOMMAND) {
+        if (!previous) return DefWindowProcW(hwnd, message, wParam, lParam);
+        if (message == WM_NCDESTROY && hwnd == state.HookedWindow) {
+            // The window goes without having been unhooked: forget it, so a new one can be.
+            SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+            state = SysMenuState();
+        }
+        return CallWindowProcW(previous, hwnd, message, wParam, lParam);
+    }
+    if (wParam == AboutCommandId) {
+        if (IsMinimised(hwnd)) ShowWindow(hwnd, SW_RESTORE);
+        ShowAbout(hwnd, state.Context);
+    }
+    // Move, Minimise, Close and the rest: the default handling (Close then sends WM_CLOSE, which
+    // reaches the window's own procedure above).
+    return DefWindowProcW(hwnd, WM_SYSCOMMAND, wParam, lParam);
+}
+
+void ShowAbout(HWND hwnd, const FormContext& context) {
+    ShowAboutBox(context, hwnd, L"", 0, 0, AboutPicture::FromIcon(WindowIcon(hwnd)));
+}
+
+}  // namespace globulon

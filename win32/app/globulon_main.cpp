@@ -1,0 +1,154 @@
+// Start-up and mode dispatch; see globulon_main.h.
+#include "win32/app/globulon_main.h"
+
+#include <windows.h>
+
+#include <cmath>
+#include <optional>
+
+#include "core/forms/program_state.h"
+#include "core/settings/command_line.h"
+#include "core/settings/handle_text.h"
+#include "core/settings/rounding.h"
+#include "core/settings/setting_texts.h"
+#include "core/sphere/random_source.h"
+#include "win32/app/preview_run.h"
+#include "win32/app/saver_run.h"
+#include "win32/host/app_window.h"
+#include "win32/host/clock.h"
+#include "win32/host/settings_store.h"
+#include "win32/setup/configure_run.h"
+
+namespace globulon {
+namespace {
+
+// A named object held for the life of the process tells later copies that this one runs.
+// Called once; the handle is deliberately never closed, so the name lives as long as the process.
+bool AnotherInstanceRunning() {
+    HANDLE marker = CreateMutexW(nullptr, FALSE, L"Local\\Globulon Screen Saver instance");
+    return marker && GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+// A 32-bit handle made into a window handle as the system does: sign-extended.
+HWND HandleFromNumber(std::int32_t number) {
+    return static_cast<HWND>(LongToHandle(number));
+}
+
+// "ActiveSetup" counts only while it names a window that exists: a value left behind by a
+// preview that was killed, or one that names no handle at all, is no running preview.
+bool PreviewRecorded() {
+    const std::optional<std::int32_t> handle = ReadHandleText(GetProgramSetting(ActiveSetupKey));
+    return handle && *handle != 0 && IsWindow(HandleFromNumber(*handle));
+}
+
+// An open form of another copy bearing the title (such as its settings dialog) comes to the
+// front instead of this process doing anything. True when one was found.
+bool HandedOverToOpenForm(const std::wstring& appTitle) {
+    HWND open = FindAppWindow(appTitle, L"");
+    if (!open) return false;
+    RestoreAppWindow(open);
+    return true;
+}
+
+// False when this process must end at once because another copy runs.
+bool PassesInstanceCheck(const ProgramState& program, bool& previewRunning) {
+    if (!AnotherInstanceRunning()) return !HandedOverToOpenForm(program.AppTitle);
+    switch (program.RunMode) {
+        case ModeSaver:
+            // A saver started from the host dialog goes ahead while that dialog's preview runs.
+            previewRunning = PreviewRecorded();
+            return previewRunning;
+        case ModePreview:
+            return false;
+        case ModeSetup:
+            return !HandedOverToOpenForm(program.AppTitle);
+        default:
+            return true;
+    }
+}
+
+// Twips per pixel of the screen: 1440 divided by its dots per inch, halves to even.
+void StoreScreenScale(SphereScene& scene) {
+    HDC screen = GetDC(nullptr);
+    if (!screen) return;
+    const int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
+    const int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    if (dpiX > 0) scene.TwipsPerPixelX = RoundToInteger<std::int16_t>(1440.0 / dpiX).value_or(0);
+    if (dpiY > 0) scene.TwipsPerPixelY = RoundToInteger<std::int16_t>(1440.0 / dpiY).value_or(0);
+}
+
+void ReadSettings(ProgramState& program) {
+    SphereScene& scene = program.Scene;
+    const SaverSettings settings =
+        ReadSaverSettings([](const SettingKey& key) { return GetProgramSetting(key); });
+    scene.UseBlackScreen = settings.UseBlackScreen;
+    program.UseMouseMove = settings.UseMouseMove;
+    scene.UseRandomColors = settings.UseRandomColors;
+    if (settings.UseRandomColors) {
+        ReseedRandom(ClockSeconds());
+        scene.PenColor = MakeColor(255, 0, 0);
+    } else {
+        scene.PenColor = settings.FixedColor;
+    }
+}
+
+void RunPreviewMode(ProgramState& program, std::wstring_view commandText) {
+    HWND previewWindow = HandleFromNumber(HandleAfter(commandText, L' ').value_or(0));
+    HWND hostDialog = nullptr;
+    if (previewWindow) {
+        // The display-settings dialog is three steps above its preview window.
+        if (HWND p1 = GetParent(previewWindow)) {
+            if (HWND p2 = GetParent(p1)) hostDialog = GetParent(p2);
+        }
+    }
+    RunPreview(program, previewWindow, hostDialog);
+}
+
+void RunConfigureMode(ProgramState& program, std::wstring_view commandText, bool searchOwner) {
+    HWND owner = nullptr;
+    if (searchOwner) {
+        if (HWND handle = HandleFromNumber(HandleAfter(commandText, L':').value_or(0))) {
+            owner = GetParent(handle);
+        }
+    }
+    RunConfigure(owner, program.Forms());
+}
+
+}  // namespace
+
+void Main(std::wstring_view commandLine) {
+    ProgramState program;
+    const std::wstring commandText = MakeCommandText(commandLine);
+    program.RunMode = ChooseRunMode(commandText);
+
+    bool previewRunning = false;
+    if (!PassesInstanceCheck(program, previewRunning)) return;
+
+    SphereScene& scene = program.Scene;
+    scene.Pi = 4.0 * std::atan(1.0);
+    scene.RimMax = 13;
+    StoreScreenScale(scene);
+    ReadSettings(program);
+
+    switch (program.RunMode) {
+        case ModeNone:
+            program.RunMode = ModeSetup;
+            RunConfigureMode(program, commandText, false);
+            break;
+        case ModeSetup:
+            RunConfigureMode(program, commandText, true);
+            break;
+        case ModeSaver:
+            RunSaver(program, previewRunning);
+            break;
+        case ModePreview:
+            RunPreviewMode(program, commandText);
+            break;
+        case ModePassword:
+            MessageBeep(MB_OK);
+            break;
+    }
+}
+
+}  // namespace globulon

@@ -1,0 +1,15 @@
+// The preview run ("/P <hwnd>"): the sphere drawn into the host dialog's preview window.
+#pragma once
+
+#include <windows.h>
+
+#include "core/forms/program_state.h"
+
+namespace globulon {
+
+// Animates the sphere in previewWindow (may be null) while it exists and hostDialog does not
+// show another saver selected; "ActiveSetup" holds the window's handle meanwhile and "0"
+// afterwards.
+void RunPreview(ProgramState& program, HWND previewWindow, HWND hostDialog);
+
+}  // namespace globulon

@@ -1,0 +1,55 @@
+// The full-screen saver run; see saver_run.h.
+#include "win32/app/saver_run.h"
+
+#include <windows.h>
+
+#include "core/forms/program_state.h"
+#include "core/sphere/random_source.h"
+#include "core/sphere/sphere_model.h"
+#include "win32/app/saver_form.h"
+#include "win32/host/app_window.h"
+#include "win32/host/message_pump.h"
+#include "win32/host/mouse_cursor.h"
+#include "win32/host/saver_window_hook.h"
+#include "win32/host/settings_store.h"
+#include "win32/scene/frame_loop.h"
+#include "win32/scene/graphics_layer.h"
+
+namespace globulon {
+
+void RunSaver(ProgramState& program, bool previewRunning) {
+    SphereScene& scene = program.Scene;
+    // A handle left behind by a preview that did not end cleanly is cleared; a running preview's
+    // record is left alone.
+    if (!previewRunning) SaveProgramSetting(ActiveSetupKey.Name, L"0");
+
+    SaverForm form(program);
+    if (!form.Load()) return;
+    HWND hwnd = form.Hwnd();
+    // Every monitor gets a sphere of its own, set up as a full screen of that monitor's size.
+    program.Saver = SaverCore({MonitorSphere{{}, scene}}, ColorPace::FullScreen, UniformRandom);
+    LayOutForWindow(program.Saver, hwnd);
+    // The snapshot is taken before the window appears, so it shows the desktop, not the saver.
+    if (!scene.UseBlackScreen) form.UseDesktopBackdrop();
+
+    ShowWindow(hwnd, SW_SHOW);
+    PumpMessages();
+    MakeTopMost(hwnd);
+    SetForegroundWindow(hwnd);
+    SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, TRUE, nullptr, 0);
+    HookSaverWindow(hwnd, program.UseMouseMove, program.QuitRequested);
+    HideMouseCursor();
+
+    HDC hdc =
+        RunFullScreenFrames(program.Saver, hwnd, program.QuitRequested, program.MonitorsChanged);
+
+    // The system hears that the saver stopped before its window procedure goes, and the drawing
+    // context is released while the window still exists. The input that ended the saver has
+    // already shown the cursor again.
+    SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, FALSE, nullptr, 0);
+    UnhookSaverWindow(hwnd);
+    GfxClose(hwnd, hdc);
+    form.DestroyForm();
+}
+
+}  // namespace globulon

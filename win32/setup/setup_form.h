@@ -1,0 +1,89 @@
+// fsetup, the settings dialog: a form window holding the controls of the window-free SetupLogic.
+// User events go into the logic; after each one the logic's state is copied into the controls.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "core/forms/dpi_scale.h"
+#include "core/forms/form_context.h"
+#include "core/forms/setup_layout.h"
+#include "core/forms/setup_logic.h"
+#include "win32/about/gdi_object.h"
+#include "win32/host/form_window.h"
+
+namespace globulon {
+
+// Stores one setting; SetupForm uses it for the four values OK saves.
+using SettingWriter = std::function<void(std::wstring_view key, std::wstring_view value)>;
+
+// The program's own settings store, for the dialog as the program runs it.
+SettingReader ProgramSettingReader();
+SettingWriter ProgramSettingWriter();
+
+class SetupForm : public FormWindow {
+  public:
+    // context: the caption, the screen's scale and the end flag that OK, Cancel and closing set.
+    explicit SetupForm(FormContext context, SettingReader readSetting = ProgramSettingReader(),
+                       SettingWriter saveSetting = ProgramSettingWriter());
+    ~SetupForm() override;
+
+    // "Load": makes the hidden window and its controls and loads the settings into them (the
+    // form's load handler). False when the window could not be made.
+    bool Load();
+    // Shows the loaded window as it is (modeless).
+    void Show();
+    // "Unload": destroys the window and gives back what it held; harmless when not loaded.
+    void Unload();
+
+    const SetupLogic& Logic() const { return logic_; }
+    HWND Control(SetupControlId id) const;
+
+  protected:
+    void OnCreate() override;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    void Form_Load();
+    void Form_QueryUnload();
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void lblColor_Click();
+    void lblColor_MouseMove();
+
+    void CreateControls();
+    // Where a control sits at the form's DPI, in client pixels.
+    PixelRect ControlPlace(const SetupControlLayout& control) const;
+    void FillLists();
+    int CaptionWidth(const std::wstring& caption) const;
+    void CenterOnScreen();
+    // Copies the logic's state into the controls; the controls send no events for it.
+    void MirrorControls();
+
+    void OnCommand(int id, int code);
+    // Runs the handler of one control notification; true when it may have changed the logic.
+    bool OnControlEvent(SetupControlId id, int code);
+    LRESULT OnControlColor(UINT message, HDC dc, HWND control);
+    bool OnSetCursor(HWND over, int hitTest, UINT mouseMessage);
+    void OnActivate(bool active);
+    void OnNextDialogControl(WPARAM wParam, LPARAM lParam);
+    // The form went to a monitor of another DPI: new font, controls placed anew, and the window
+    // at the place the system suggests.
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    void ShowDefaultButton(HWND focus);
+    HWND ListControl(ColorList list) const;
+
+    FormContext context_;
+    SettingWriter saveSetting_;
+    SetupLogic logic_;
+    SetupControls shown_;         // what the controls showed after the last MirrorControls
+    HWND hiddenOwner_ = nullptr;  // keeps the dialog out of the task bar
+    int dpi_ = StandardDpi;       // of the monitor the form is on
+    GdiObject<HFONT> font_;
+    HWND lastFocus_ = nullptr;  // the control that had the focus when the window went inactive
+};
+
+}  // namespace globulon
