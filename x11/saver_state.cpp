@@ -23,13 +23,14 @@ bool InitSaver(SaverState& state, Display* display, const TargetWindow& target,
     settings.UseRandomColors = options.RandomColors;
     if (options.RandomColors) {
         // Red until the first change, due at once. The seed's thousandths are the generator's.
-        ReseedRandom(ProcessSeed() / 1000.0);
+        state.Random.Reseed(ProcessSeed() / 1000.0);
         settings.PenColor = MakeColor(255, 0, 0);
     } else {
         settings.PenColor = penColor;
     }
     // What every sphere starts from; ReshapeSaver lays the spheres out over the window.
-    state.Core = SaverCore({MonitorSphere{{}, settings}}, ColorPace::FullScreen, UniformRandom);
+    state.Core =
+        SaverCore({MonitorSphere{{}, settings}}, ColorPace::FullScreen, state.Random.Draws());
 
     XWindowAttributes attributes = {};
     if (!XGetWindowAttributes(display, target.Id, &attributes)) return false;

@@ -6,6 +6,7 @@
 
 #include <optional>
 
+#include "core/sphere/random_source.h"
 #include "core/sphere/saver_core.h"
 #include "x11/options.h"
 #include "x11/target_window.h"
@@ -23,6 +24,7 @@ struct SaverState {
     int Width = 0;
     int Height = 0;
     // One sphere per monitor on the root, one on any other window, and their pen.
+    RandomSource Random;  // the pen colours' draws
     SaverCore Core;
     std::optional<XlibCanvas> Canvas;
 };

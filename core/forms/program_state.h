@@ -7,6 +7,7 @@
 #include "core/forms/form_context.h"
 #include "core/settings/command_line.h"
 #include "core/settings/program_texts.h"
+#include "core/sphere/random_source.h"
 #include "core/sphere/saver_core.h"
 #include "core/sphere/sphere_model.h"
 
@@ -20,6 +21,7 @@ struct ProgramState {
     bool QuitRequested = false;    // set by input handlers and the dialog; ends the running loop
     bool MonitorsChanged = false;  // set by the saver window when the monitor layout changed
     SphereScene Scene;             // the sphere's settings and its colours
+    RandomSource Random;           // the random pen colours' draws, seeded at start-up
     SaverCore Saver;  // the running saver's spheres and pen, made by the full-screen or preview run
 
     // What the forms need of this state; they set QuitRequested through it.
@@ -27,8 +29,6 @@ struct ProgramState {
         FormContext context;
         context.AppTitle = AppTitle;
         context.CopyrightYears = CopyrightYears;
-        if (Scene.TwipsPerPixelX > 0) context.TwipsPerPixelX = Scene.TwipsPerPixelX;
-        if (Scene.TwipsPerPixelY > 0) context.TwipsPerPixelY = Scene.TwipsPerPixelY;
         context.QuitRequested = &QuitRequested;
         return context;
     }

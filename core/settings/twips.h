@@ -1,13 +1,10 @@
-// Form lengths are designed in twips (1/1440 inch) and windows are made in pixels; the screen's
-// twips per pixel converts one into the other.
+// Form lengths are designed in twips (1/1440 inch) and windows are made in pixels: the rectangles
+// of both.
 #pragma once
 
 #include <cstdint>
 
 namespace globulon {
-
-// Twips per pixel on a 96-dots-per-inch screen, used while the screen's own value is unknown.
-inline constexpr std::int16_t DefaultTwipsPerPixel = 15;
 
 // Left, top, width, height in twips.
 struct TwipsRect {
@@ -19,10 +16,5 @@ struct PixelRect {
     std::int32_t Right() const { return Left + Width; }
     std::int32_t Bottom() const { return Top + Height; }
 };
-
-// Twips to pixels, truncating; a twips-per-pixel value of 0 or less counts as the default.
-std::int32_t TwipsToPixels(std::int32_t twips, std::int32_t twipsPerPixel);
-PixelRect TwipsToPixels(const TwipsRect& rect, std::int32_t twipsPerPixelX,
-                        std::int32_t twipsPerPixelY);
 
 }  // namespace globulon

@@ -44,7 +44,7 @@ void RunPreview(ProgramState& program, HWND previewWindow, HWND hostDialog) {
     }
 
     program.Saver = SaverCore({MonitorSphere{{0, 0, clientWidth, clientHeight}, scene}},
-                              ColorPace::Preview, UniformRandom);
+                              ColorPace::Preview, program.Random.Draws());
     GdiCanvas canvas(FrameTarget::PreviewWindow, scene.UseBlackScreen, previewWindow, hDC);
 
     const std::wstring programName = ProgramName();

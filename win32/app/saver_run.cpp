@@ -27,7 +27,8 @@ void RunSaver(ProgramState& program, bool previewRunning) {
     if (!form.Load()) return;
     HWND hwnd = form.Hwnd();
     // Every monitor gets a sphere of its own, set up as a full screen of that monitor's size.
-    program.Saver = SaverCore({MonitorSphere{{}, scene}}, ColorPace::FullScreen, UniformRandom);
+    program.Saver =
+        SaverCore({MonitorSphere{{}, scene}}, ColorPace::FullScreen, program.Random.Draws());
     LayOutForWindow(program.Saver, hwnd);
     // The snapshot is taken before the window appears, so it shows the desktop, not the saver.
     if (!scene.UseBlackScreen) form.UseDesktopBackdrop();

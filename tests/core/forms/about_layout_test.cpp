@@ -3,31 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include "core/forms/dpi_scale.h"
+
 namespace globulon {
 namespace {
 
-TEST(TwipsToPixels, TruncatesTowardZero) {
-    EXPECT_EQ(TwipsToPixels(6555, 15), 437);
-    EXPECT_EQ(TwipsToPixels(14, 15), 0);
-    EXPECT_EQ(TwipsToPixels(3180, 12), 265);
-}
-
-TEST(TwipsToPixels, UnknownScaleCountsAsFifteen) {
-    EXPECT_EQ(TwipsToPixels(6555, 0), 437);
-    EXPECT_EQ(TwipsToPixels(6555, -3), 437);
-    const PixelRect ok = TwipsToPixels(about_design::OkButton, 0, 0);
+TEST(AboutDesign, OkButtonAt96DpiTruncatesTowardZero) {
+    const PixelRect ok = TwipsToPixelsAtDpi(about_design::OkButton, 96);
     EXPECT_EQ(ok.Left, 182);
     EXPECT_EQ(ok.Top, 173);
     EXPECT_EQ(ok.Width, 73);
     EXPECT_EQ(ok.Height, 23);
-}
-
-TEST(TwipsToPixels, UsesEachAxisOwnScale) {
-    const PixelRect r = TwipsToPixels({300, 300, 600, 600}, 15, 10);
-    EXPECT_EQ(r.Left, 20);
-    EXPECT_EQ(r.Top, 30);
-    EXPECT_EQ(r.Width, 40);
-    EXPECT_EQ(r.Height, 60);
 }
 
 TEST(LinkTopOnLine, PutsTheLinkOnItsLineWithBaselinesLevel) {

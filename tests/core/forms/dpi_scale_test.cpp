@@ -10,10 +10,12 @@ namespace globulon {
 namespace {
 
 TEST(TwipsToPixelsAtDpi, MatchesWholeTwipsPerPixelAndScalesBetween) {
+    // 15 and 10 twips a pixel, truncated toward zero.
     for (int twips : {0, 14, 15, 3030, 4125, 6555}) {
-        EXPECT_EQ(TwipsToPixelsAtDpi(twips, 96), TwipsToPixels(twips, 15)) << twips;
-        EXPECT_EQ(TwipsToPixelsAtDpi(twips, 144), TwipsToPixels(twips, 10)) << twips;
+        EXPECT_EQ(TwipsToPixelsAtDpi(twips, 96), twips / 15) << twips;
+        EXPECT_EQ(TwipsToPixelsAtDpi(twips, 144), twips / 10) << twips;
     }
+    EXPECT_EQ(TwipsToPixelsAtDpi(4125, 120), 343);
     // 175% and 200%, which no whole number of twips per pixel gives.
     EXPECT_EQ(TwipsToPixelsAtDpi(4125, 168), 481);
     EXPECT_EQ(TwipsToPixelsAtDpi(4125, 192), 550);

@@ -20,15 +20,6 @@ bool Inside(const PixelRect& inner, const PixelRect& outer) {
            inner.Bottom() <= outer.Bottom();
 }
 
-TEST(TwipsToPixels, DividesTruncatingAndTreatsUnknownScaleAs96Dpi) {
-    EXPECT_EQ(TwipsToPixels(4125, 15), 275);
-    EXPECT_EQ(TwipsToPixels(3030, 15), 202);
-    EXPECT_EQ(TwipsToPixels(4125, 12), 343);  // 120 dpi
-    EXPECT_EQ(TwipsToPixels(14, 15), 0);
-    EXPECT_EQ(TwipsToPixels(4125, 0), 275);
-    EXPECT_EQ(TwipsToPixels(4125, -3), 275);
-}
-
 TEST(SetupControlPixels, FramedControlsCountFromTheFrame) {
     const PixelRect label = SetupControlPixels(*FindSetupControl(SetupControlId::RedLabel), 96);
     EXPECT_EQ(label.Left, 10 + 113);  // frame at 150 twips, label 1695 twips into it

@@ -10,16 +10,17 @@ namespace globulon {
 namespace {
 
 std::vector<float> DrawsAfterSeed(double seed) {
-    ReseedRandom(seed);
-    return {UniformRandom(), UniformRandom(), UniformRandom(), UniformRandom()};
+    RandomSource random;
+    random.Reseed(seed);
+    return {random.Uniform(), random.Uniform(), random.Uniform(), random.Uniform()};
 }
 
-TEST(ReseedRandom, TheSameClockReadingReplaysTheDrawsAndAMillisecondChangesThem) {
+TEST(RandomSource, TheSameClockReadingReplaysTheDrawsAndAMillisecondChangesThem) {
     EXPECT_EQ(DrawsAfterSeed(43200.125), DrawsAfterSeed(43200.125));
     EXPECT_NE(DrawsAfterSeed(43200.125), DrawsAfterSeed(43200.126));
 }
 
-TEST(ReseedRandom, NegativeNonFiniteOrHugeSeedsReadAsZero) {
+TEST(RandomSource, NegativeNonFiniteOrHugeSeedsReadAsZero) {
     const std::vector<float> fromZero = DrawsAfterSeed(0.0);
     for (double seed : {-1.0, -1e300, 1e300, double(INFINITY), double(-INFINITY), double(NAN)}) {
         EXPECT_EQ(DrawsAfterSeed(seed), fromZero) << seed;

@@ -61,10 +61,11 @@ class FullScreenLoopTest : public FrameLoopTest {
     // has it; scene is the sphere's state at the start.
     HDC RunLoop(const SphereScene& scene) {
         ActiveRun().Saver = SaverCore({MonitorSphere{{0, 0, 320, 200}, scene}},
-                                      ColorPace::FullScreen, UniformRandom);
+                                      ColorPace::FullScreen, random_.Draws());
         return RunFullScreenFrames(ActiveRun().Saver, form_.Hwnd(), ActiveRun().QuitRequested,
                                    ActiveRun().MonitorsChanged);
     }
+    RandomSource random_;
     FormWindow form_;
 };
 

@@ -31,13 +31,14 @@ TEST(GdiSoak, HundredThousandFramesHoldNoMoreObjectsThanTheFirst) {
 
     GfxSelectObjects(canvas.Dc(), 0, MakeColor(255, 0, 0), 1);
     const HBRUSH brush = GraphicsLayer().hBrush;
+    RandomSource random;
     int leakedPens = 0;
     for (int frame = 0; frame < kFrames; ++frame) {
         BuildRim(scene);
         testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window.Hwnd(),
                                canvas.Dc());
         const HPEN previousPen = GraphicsLayer().hPen;
-        GfxSetPen(canvas.Dc(), PickColor(UniformRandom), 1);
+        GfxSetPen(canvas.Dc(), PickColor(random.Draws()), 1);
         // A deleted handle's value may be handed out again at once; any other must be gone.
         if (GraphicsLayer().hPen != previousPen && GetObjectType(previousPen) != 0) ++leakedPens;
     }
