@@ -116,16 +116,14 @@ class AboutBox : public FormWindow {
     ModalDisabledWindows modalDisabled_;
 };
 
-// The program's one About box.
-AboutBox& AboutForm();
+// Opens box over the running saver: with pin, top-most and closing itself after 10 s. The icon is
+// the icon resource iconId. Returns when the box has closed.
+void ShowSaverAbout(AboutBox& box, const FormContext& context, bool pin, int iconId,
+                    const std::wstring& comment);
 
-// Opens the About box over the running saver: with pin, top-most and closing itself after 10 s.
-// The icon is the icon resource iconId. Returns when the box has closed.
-void ShowSaverAbout(const FormContext& context, bool pin, int iconId, const std::wstring& comment);
-
-// Loads the About box and shows it with the picture, else with the bitmap resource bitmapId when
-// that is above 0, else with the program's bitmap. The window and `unused` are not needed.
-void ShowAboutBox(const FormContext& context, HWND hwnd, const std::wstring& comment, int bitmapId,
-                  int unused, AboutPicture picture);
+// Loads box and shows it with the picture, else with the bitmap resource bitmapId when that is
+// above 0, else with the program's bitmap.
+void ShowAboutBox(AboutBox& box, const FormContext& context, const std::wstring& comment,
+                  int bitmapId, AboutPicture picture);
 
 }  // namespace globulon

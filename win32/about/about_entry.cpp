@@ -6,13 +6,8 @@
 
 namespace globulon {
 
-AboutBox& AboutForm() {
-    static AboutBox box;
-    return box;
-}
-
-void ShowSaverAbout(const FormContext& context, bool pin, int iconId, const std::wstring& comment) {
-    AboutBox& box = AboutForm();
+void ShowSaverAbout(AboutBox& box, const FormContext& context, bool pin, int iconId,
+                    const std::wstring& comment) {
     box.SetContext(context);
     if (pin) {
         box.Load();
@@ -24,9 +19,8 @@ void ShowSaverAbout(const FormContext& context, bool pin, int iconId, const std:
     box.About(comment, AboutPicture::FromIcon(icon));
 }
 
-void ShowAboutBox(const FormContext& context, HWND /*hwnd*/, const std::wstring& comment,
-                  int bitmapId, int /*unused*/, AboutPicture picture) {
-    AboutBox& box = AboutForm();
+void ShowAboutBox(AboutBox& box, const FormContext& context, const std::wstring& comment,
+                  int bitmapId, AboutPicture picture) {
     box.SetContext(context);
     box.Load();
     // Let the freshly made box settle before it is filled.

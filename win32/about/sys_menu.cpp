@@ -1,7 +1,6 @@
 // The system-menu About entry; see sys_menu.h.
 #include "win32/about/sys_menu.h"
 
-#include "win32/about/about_box.h"
 #include "win32/host/form_window.h"
 
 namespace globulon {
@@ -27,11 +26,6 @@ HICON WindowIcon(HWND hwnd) {
 }
 
 }  // namespace
-
-SysMenuState& SysMenu() {
-    static SysMenuState state;
-    return state;
-}
 
 void AddSysMenuItem(HWND hwnd, UINT id, const std::wstring& caption, bool withSeparator) {
     if (!hwnd) return;
@@ -61,49 +55,9 @@ void AddSysMenuItem(HWND hwnd, UINT id, const std::wstring& caption, bool withSe
     InsertMenuItemW(menu, id, FALSE, &item);
 }
 
-void HookSysMenu(HWND hwnd, const FormContext& context) {
-    SysMenuState& state = SysMenu();
-    // A second installation would make the procedure call itself for ever: one at a time.
-    if (state.PrevDialogProc || !hwnd) return;
-    const auto previous = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SysMenuProc)));
-    if (!previous) return;
-    state.PrevDialogProc = previous;
-    state.HookedWindow = hwnd;
-    state.Context = context;
-}
-
-void UnhookSysMenu(HWND hwnd) {
-    SysMenuState& state = SysMenu();
-    // Only the window that carries the replacement gets its procedure back.
-    if (!state.PrevDialogProc || hwnd != state.HookedWindow) return;
-    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(state.PrevDialogProc));
-    state = SysMenuState();
-}
-
-LRESULT CALLBACK SysMenuProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    SysMenuState& state = SysMenu();
-    const WNDPROC previous = state.PrevDialogProc;
-    if (message != WM_SYSCOMMAND) {
-        if (!previous) return DefWindowProcW(hwnd, message, wParam, lParam);
-        if (message == WM_NCDESTROY && hwnd == state.HookedWindow) {
-            // The window goes without having been unhooked: forget it, so a new one can be.
-            SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-            state = SysMenuState();
-        }
-        return CallWindowProcW(previous, hwnd, message, wParam, lParam);
-    }
-    if (wParam == AboutCommandId) {
-        if (IsMinimised(hwnd)) ShowWindow(hwnd, SW_RESTORE);
-        ShowAbout(hwnd, state.Context);
-    }
-    // Move, Minimise, Close and the rest: the default handling (Close then sends WM_CLOSE, which
-    // reaches the window's own procedure above).
-    return DefWindowProcW(hwnd, WM_SYSCOMMAND, wParam, lParam);
-}
-
-void ShowAbout(HWND hwnd, const FormContext& context) {
-    ShowAboutBox(context, hwnd, L"", 0, 0, AboutPicture::FromIcon(WindowIcon(hwnd)));
+void ShowAboutFromMenu(AboutBox& box, HWND hwnd, const FormContext& context) {
+    if (IsMinimised(hwnd)) ShowWindow(hwnd, SW_RESTORE);
+    ShowAboutBox(box, context, L"", 0, AboutPicture::FromIcon(WindowIcon(hwnd)));
 }
 
 }  // namespace globulon

@@ -1,11 +1,9 @@
 // The full-screen saver window; see saver_form.h.
 #include "win32/app/saver_form.h"
 
-#include "win32/about/about_box.h"
 #include "win32/host/end_rule.h"
 #include "win32/host/monitors.h"
 #include "win32/host/mouse_cursor.h"
-#include "win32/host/saver_window_hook.h"
 
 namespace globulon {
 namespace {
@@ -50,8 +48,8 @@ void SaverForm::Form_MouseDown(int button, int shift) {
     if (button == RightButton && shift == 0) {
         ShowMouseCursor();
         // Moving the mouse inside the About box must not end the saver afterwards.
-        ClearCursorAnchor();
-        ShowSaverAbout(program_.Forms(), true, 101, L"");
+        cursorWatch_.ForgetAnchor();
+        ShowSaverAbout(about_, program_.Forms(), true, 101, L"");
         HideMouseCursor();
         return;
     }
@@ -102,6 +100,14 @@ LRESULT SaverForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_MBUTTONDOWN:
             Form_MouseDown(MiddleButton, CurrentShiftState());
             return 0;
+        case WM_MOUSEMOVE:
+            if (cursorWatch_.MovedForReal()) ApplyEndRule(program_.QuitRequested);
+            return 0;
+        case WM_SYSCOMMAND:
+            // The whole value: the system's own screen-saver start, not commands that merely
+            // share its upper bits.
+            if (wParam == SC_SCREENSAVE) return 0;
+            return FormWindow::OnMessage(message, wParam, lParam);
         case WM_XBUTTONDOWN:
             // The back and forward buttons are clicks like any other.
             Form_MouseDown(SideButton, CurrentShiftState());

@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include "core/forms/program_state.h"
+#include "win32/about/about_box.h"
+#include "win32/host/cursor_watch.h"
 #include "win32/host/desktop_copy.h"
 #include "win32/host/form_window.h"
 
@@ -18,6 +20,11 @@ class SaverForm : public FormWindow {
     bool Load();
     // Takes the current desktop image as the background (before the window is shown).
     void UseDesktopBackdrop();
+    // While the saver runs on the shown window: a real mouse movement ends it when the user
+    // asked for that, and the system's own screen-saver start is refused.
+    void WatchInput() { cursorWatch_.Start(program_.UseMouseMove); }
+    void StopWatchingInput() { cursorWatch_.Stop(); }
+    const CursorWatch& Cursor() const { return cursorWatch_; }
 
     // Key and mouse-button handlers: every key and every click but a plain right click ends the
     // saver; a plain right click shows the About box over it. Another program taking the
@@ -36,6 +43,8 @@ class SaverForm : public FormWindow {
 
     ProgramState& program_;
     DesktopSnapshot backdrop_;
+    CursorWatch cursorWatch_;
+    AboutBox about_;  // opened over the saver by a plain right click
 };
 
 }  // namespace globulon

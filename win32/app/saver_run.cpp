@@ -10,7 +10,6 @@
 #include "win32/host/app_window.h"
 #include "win32/host/message_pump.h"
 #include "win32/host/mouse_cursor.h"
-#include "win32/host/saver_window_hook.h"
 #include "win32/host/settings_store.h"
 #include "win32/scene/frame_loop.h"
 #include "win32/scene/graphics_layer.h"
@@ -38,17 +37,17 @@ void RunSaver(ProgramState& program, bool previewRunning) {
     MakeTopMost(hwnd);
     SetForegroundWindow(hwnd);
     SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, TRUE, nullptr, 0);
-    HookSaverWindow(hwnd, program.UseMouseMove, program.QuitRequested);
+    form.WatchInput();
     HideMouseCursor();
 
     HDC hdc =
         RunFullScreenFrames(program.Saver, hwnd, program.QuitRequested, program.MonitorsChanged);
 
-    // The system hears that the saver stopped before its window procedure goes, and the drawing
-    // context is released while the window still exists. The input that ended the saver has
-    // already shown the cursor again.
+    // The system hears that the saver stopped before the window stops watching input, and the
+    // drawing context is released while the window still exists. The input that ended the saver
+    // has already shown the cursor again.
     SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, FALSE, nullptr, 0);
-    UnhookSaverWindow(hwnd);
+    form.StopWatchingInput();
     GfxClose(hwnd, hdc);
     form.DestroyForm();
 }

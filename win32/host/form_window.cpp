@@ -2,14 +2,14 @@
 #include "win32/host/form_window.h"
 
 namespace globulon {
-namespace {
 
-bool RegisterFormClass() {
+bool FormWindow::RegisterFormClass() {
     static const bool registered = [] {
         WNDCLASSEXW wc = {};
         wc.cbSize = sizeof(wc);
         wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = DefWindowProcW;  // replaced per window once its object is attached
+        wc.lpfnWndProc = &FormWindow::FormProc;
+        wc.cbWndExtra = DLGWINDOWEXTRA;
         wc.hInstance = ProgramInstance();
         wc.hIcon = LoadIconW(ProgramInstance(), MAKEINTRESOURCEW(101));
         wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
@@ -18,8 +18,6 @@ bool RegisterFormClass() {
     }();
     return registered;
 }
-
-}  // namespace
 
 HINSTANCE ProgramInstance() {
     return GetModuleHandleW(nullptr);
@@ -34,39 +32,48 @@ bool FormWindow::CreateForm(const std::wstring& title, DWORD style, DWORD exStyl
     if (hwnd_ || !RegisterFormClass()) return false;
     RECT frame = {0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    HWND hwnd = CreateWindowExW(exStyle, FormClassName, title.c_str(), style, at.x, at.y,
-                                frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
-                                ProgramInstance(), nullptr);
-    if (!hwnd) return false;
-    // Attach this object and route the window's messages to it from now on.
-    hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FormWindow::FormProc));
-    OnCreate();
-    return true;
+    // The window procedure attaches this object at WM_NCCREATE.
+    return CreateWindowExW(exStyle, FormClassName, title.c_str(), style, at.x, at.y,
+                           frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
+                           ProgramInstance(), this) != nullptr;
 }
 
 void FormWindow::DestroyForm() {
     if (!hwnd_) return;
     HWND hwnd = hwnd_;
+    // Detached first: while it goes, the window gets only the default handling.
     hwnd_ = nullptr;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     DestroyWindow(hwnd);
 }
 
 LRESULT FormWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DefWindowProcW(hwnd_, message, wParam, lParam);
+    return DefaultProcedure(hwnd_, message, wParam, lParam);
+}
+
+LRESULT FormWindow::DefaultProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 LRESULT CALLBACK FormWindow::FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        // The first message with the creating object: attach it for the window's life.
+        auto* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+        if (auto* created = static_cast<FormWindow*>(create->lpCreateParams)) {
+            created->hwnd_ = hwnd;
+            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
+        }
+    }
     auto* form = reinterpret_cast<FormWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (!form) return DefWindowProcW(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
-        // Destroyed from outside the object (the system, a closing owner): forget the handle.
+        // The window's last message, whoever destroys it: forget the handle.
         form->hwnd_ = nullptr;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-        return DefWindowProcW(hwnd, message, wParam, lParam);
+        return form->DefaultProcedure(hwnd, message, wParam, lParam);
     }
+    // Being destroyed by its own object.
+    if (!form->hwnd_) return form->DefaultProcedure(hwnd, message, wParam, lParam);
+    if (message == WM_CREATE) form->OnCreate();
     return form->OnMessage(message, wParam, lParam);
 }
 

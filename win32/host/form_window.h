@@ -13,8 +13,10 @@ inline constexpr wchar_t FormClassName[] = L"ThunderRT6FormDC";
 // The module of the running program (its resources live there).
 HINSTANCE ProgramInstance();
 
-// A form window owned by a C++ object. Messages reach OnMessage; a derived form handles what it
-// needs and passes the rest to the base. The window is destroyed with the object at the latest.
+// A form window owned by a C++ object. Every message from WM_NCCREATE on reaches OnMessage; a
+// derived form handles what it needs and passes the rest to the base. The window is destroyed with
+// the object at the latest. The class has room for the dialog manager's data, so a form that wants
+// the system's dialog handling (focus, default button) makes DefDlgProcW its default procedure.
 class FormWindow {
   public:
     FormWindow() = default;
@@ -34,11 +36,17 @@ class FormWindow {
     bool IsLoaded() const { return hwnd_ != nullptr; }
 
   protected:
-    // Runs once the window exists, before CreateForm returns (the form's load handler).
+    // Runs on WM_CREATE, once the window exists and before CreateForm returns (the form's load
+    // handler).
     virtual void OnCreate() {}
+    // What the form does not handle: DefaultProcedure.
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // The system's handling of every message the form leaves alone, also while the window is
+    // being destroyed: DefWindowProcW unless the form says otherwise.
+    virtual LRESULT DefaultProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
+    static bool RegisterFormClass();
     static LRESULT CALLBACK FormProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND hwnd_ = nullptr;
 };

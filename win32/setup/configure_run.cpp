@@ -1,7 +1,6 @@
 // The configure run; see configure_run.h.
 #include "win32/setup/configure_run.h"
 
-#include "win32/about/sys_menu.h"
 #include "win32/host/message_pump.h"
 #include "win32/setup/setup_form.h"
 
@@ -14,7 +13,6 @@ void RunConfigure(HWND ownerWindow, const FormContext& context) {
 
     SetupForm fsetup(context);
     if (fsetup.Load()) {
-        HookSysMenu(fsetup.Hwnd(), context);
         fsetup.Show();
         // Sleeps between messages instead of polling: the dialog costs no processor time while
         // the user thinks.
@@ -30,7 +28,6 @@ void RunConfigure(HWND ownerWindow, const FormContext& context) {
         EnableWindow(ownerWindow, TRUE);
         SetForegroundWindow(ownerWindow);
     }
-    if (fsetup.IsLoaded()) UnhookSysMenu(fsetup.Hwnd());
     fsetup.Unload();
 }
 

@@ -9,7 +9,6 @@
 #include "win32/about/sys_menu.h"
 #include "win32/host/settings_store.h"
 #include "win32/host/window_dpi.h"
-#include "win32/setup/color_dialog.h"
 
 namespace globulon {
 namespace {
@@ -130,7 +129,6 @@ void SetupForm::Unload() {
     font_.Reset();
     if (hiddenOwner_) DestroyWindow(hiddenOwner_);
     hiddenOwner_ = nullptr;
-    lastFocus_ = nullptr;
 }
 
 HWND SetupForm::Control(SetupControlId id) const {
@@ -164,6 +162,8 @@ void SetupForm::Form_Load() {
                   TwipsToPixelsAtDpi(SetupClientHeightTwips, dpi_));
     CenterOnScreen();
     CreateControls();
+    // Enter presses OK unless the focus is on another push button.
+    SendMessageW(hwnd, DM_SETDEFID, IDOK, 0);
     FillLists();
     logic_.LoadSettings();
     MirrorControls();
@@ -319,8 +319,8 @@ void SetupForm::cmdCancel_Click() {
 
 void SetupForm::lblColor_Click() {
     HWND owner = Hwnd();
-    logic_.lblColor_Click([owner](ColorValue initialColor) {
-        return ShowColorDialog(owner, static_cast<std::int32_t>(initialColor));
+    logic_.lblColor_Click([this, owner](ColorValue initialColor) {
+        return colorDialog_.Show(owner, static_cast<std::int32_t>(initialColor));
     });
     MirrorControls();
 }
@@ -330,8 +330,6 @@ void SetupForm::lblColor_MouseMove() {
 }
 
 void SetupForm::OnCommand(int id, int code) {
-    // The focus may have moved by mouse; the default button follows it.
-    ShowDefaultButton(GetFocus());
     if (OnControlEvent(static_cast<SetupControlId>(id), code)) MirrorControls();
 }
 
@@ -417,43 +415,6 @@ bool SetupForm::OnSetCursor(HWND over, int hitTest, UINT mouseMessage) {
     return true;
 }
 
-void SetupForm::OnActivate(bool active) {
-    if (!active) {
-        HWND focus = GetFocus();
-        if (focus && IsChild(Hwnd(), focus)) lastFocus_ = focus;
-        return;
-    }
-    // A plain window does not hand the focus to its controls as a dialog does.
-    HWND target = lastFocus_ && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_)
-                      ? lastFocus_
-                      : GetNextDlgTabItem(Hwnd(), nullptr, FALSE);
-    if (target) SetFocus(target);
-}
-
-void SetupForm::OnNextDialogControl(WPARAM wParam, LPARAM lParam) {
-    // The dialog keys of the message pump ask the form to move the focus (Tab, a label's access
-    // key), as a dialog box's own procedure would.
-    HWND target = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
-                                 : GetNextDlgTabItem(Hwnd(), GetFocus(), wParam != 0);
-    if (!target || !IsChild(Hwnd(), target)) return;
-    SetFocus(target);
-    ShowDefaultButton(target);
-}
-
-void SetupForm::ShowDefaultButton(HWND focus) {
-    // A focused Cancel is the button Enter presses; anywhere else OK is.
-    HWND ok = Control(SetupControlId::OK);
-    HWND cancel = Control(SetupControlId::Cancel);
-    if (!ok || !cancel) return;
-    const bool onCancel = focus == cancel;
-    const auto setStyle = [](HWND button, LONG_PTR wanted) {
-        if ((GetWindowLongPtrW(button, GWL_STYLE) & BS_TYPEMASK) == wanted) return;
-        SendMessageW(button, BM_SETSTYLE, static_cast<WPARAM>(wanted), TRUE);
-    };
-    setStyle(ok, onCancel ? BS_PUSHBUTTON : BS_DEFPUSHBUTTON);
-    setStyle(cancel, onCancel ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-}
-
 LRESULT SetupForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
@@ -476,22 +437,16 @@ LRESULT SetupForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return TRUE;
             }
             break;
-        case WM_ACTIVATE:
-            if (!HIWORD(wParam)) {
-                OnActivate(LOWORD(wParam) != WA_INACTIVE);
-                return 0;
-            }
+        case WM_SYSCOMMAND:
+            if (wParam == AboutCommandId) ShowAboutFromMenu(about_, Hwnd(), context_);
+            // Move, Minimise, Close and the rest: the default handling (Close then sends
+            // WM_CLOSE).
             break;
-        case WM_NEXTDLGCTL:
-            OnNextDialogControl(wParam, lParam);
-            return 0;
         case WM_DPICHANGED:
             if (lParam) {
                 OnDpiChanged(DpiChangedValue(wParam), *reinterpret_cast<const RECT*>(lParam));
             }
             return 0;
-        case DM_GETDEFID:
-            return MAKELRESULT(IDOK, DC_HASDEFID);
         case WM_CLOSE:
             Form_QueryUnload();
             return 0;
@@ -502,6 +457,10 @@ LRESULT SetupForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
     }
     return FormWindow::OnMessage(message, wParam, lParam);
+}
+
+LRESULT SetupForm::DefaultProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return DefDlgProcW(hwnd, message, wParam, lParam);
 }
 
 }  // namespace globulon

@@ -1,5 +1,7 @@
 // fsetup, the settings dialog: a form window holding the controls of the window-free SetupLogic.
 // User events go into the logic; after each one the logic's state is copied into the controls.
+// The system's dialog manager moves the focus, keeps it over deactivation and marks the default
+// button.
 #pragma once
 
 #include <windows.h>
@@ -12,8 +14,10 @@
 #include "core/forms/form_context.h"
 #include "core/forms/setup_layout.h"
 #include "core/forms/setup_logic.h"
+#include "win32/about/about_box.h"
 #include "win32/about/gdi_object.h"
 #include "win32/host/form_window.h"
+#include "win32/setup/color_dialog.h"
 
 namespace globulon {
 
@@ -45,6 +49,7 @@ class SetupForm : public FormWindow {
   protected:
     void OnCreate() override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT DefaultProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
     void Form_Load();
@@ -68,12 +73,9 @@ class SetupForm : public FormWindow {
     bool OnControlEvent(SetupControlId id, int code);
     LRESULT OnControlColor(UINT message, HDC dc, HWND control);
     bool OnSetCursor(HWND over, int hitTest, UINT mouseMessage);
-    void OnActivate(bool active);
-    void OnNextDialogControl(WPARAM wParam, LPARAM lParam);
     // The form went to a monitor of another DPI: new font, controls placed anew, and the window
     // at the place the system suggests.
     void OnDpiChanged(int dpi, const RECT& suggested);
-    void ShowDefaultButton(HWND focus);
     HWND ListControl(ColorList list) const;
 
     FormContext context_;
@@ -83,7 +85,8 @@ class SetupForm : public FormWindow {
     HWND hiddenOwner_ = nullptr;  // keeps the dialog out of the task bar
     int dpi_ = StandardDpi;       // of the monitor the form is on
     GdiObject<HFONT> font_;
-    HWND lastFocus_ = nullptr;  // the control that had the focus when the window went inactive
+    ColorDialog colorDialog_;  // keeps its custom colours while the dialog is open
+    AboutBox about_;           // opened from the system menu
 };
 
 }  // namespace globulon

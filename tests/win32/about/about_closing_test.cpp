@@ -154,8 +154,8 @@ TEST(ShowSaverAbout, OpensATopMostModalBoxWithTheIconThatClosesAfterTenSeconds) 
     bool seen = false, topMost = false, visible = false;
     std::int32_t interval = 0;
     HICON shown = nullptr;
+    AboutBox box;
     DelayedAction look(200, [&] {
-        AboutBox& box = AboutForm();
         HWND open = testing::FindAboutWindow();
         seen = open != nullptr && open == box.Hwnd();
         visible = IsWindowVisible(open) != 0;
@@ -164,14 +164,14 @@ TEST(ShowSaverAbout, OpensATopMostModalBoxWithTheIconThatClosesAfterTenSeconds) 
         shown = box.Picture().Icon;
         SendMessageW(GetDlgItem(open, IDOK), BM_CLICK, 0, 0);
     });
-    ShowSaverAbout(FormContext(), true, 101, L"");
+    ShowSaverAbout(box, FormContext(), true, 101, L"");
     EXPECT_TRUE(look.Ran());
     EXPECT_TRUE(seen);
     EXPECT_TRUE(visible);
     EXPECT_TRUE(topMost);
     EXPECT_EQ(interval, 10000);
     EXPECT_EQ(shown, icon);
-    EXPECT_FALSE(AboutForm().Loaded());
+    EXPECT_FALSE(box.Loaded());
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <vector>
+
 #include "tests/support/cursor_counter.h"
 #include "win32/host/mouse_cursor.h"
 
@@ -98,6 +100,58 @@ TEST_F(SaverFormTest, CloseRequestsEndTheSaverAndLeaveTheWindowToTheRun) {
     DestroyWindow(form_.Hwnd());
     EXPECT_TRUE(Ended());
     EXPECT_FALSE(form_.IsLoaded());
+}
+
+// The system's own screen-saver start is refused; other system commands keep their meaning.
+TEST_F(SaverFormTest, RefusesTheScreenSaverCommandOnly) {
+    static std::vector<WPARAM> carriedOut;
+    carriedOut.clear();
+    // The default handling reports each system command to the CBT hook before acting on it.
+    HHOOK cbt = SetWindowsHookExW(
+        WH_CBT,
+        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            if (code != HCBT_SYSCOMMAND) return CallNextHookEx(nullptr, code, wParam, lParam);
+            carriedOut.push_back(wParam);
+            return 1;  // seen; not carried out
+        },
+        nullptr, GetCurrentThreadId());
+    ASSERT_NE(cbt, nullptr);
+    EXPECT_EQ(SendMessageW(form_.Hwnd(), WM_SYSCOMMAND, SC_SCREENSAVE, 0), 0);
+    // The same command number with the low bits set is not the screen-saver start.
+    SendMessageW(form_.Hwnd(), WM_SYSCOMMAND, SC_SCREENSAVE + 1, 0);
+    SendMessageW(form_.Hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    UnhookWindowsHookEx(cbt);
+    const std::vector<WPARAM> expected = {SC_SCREENSAVE + 1, SC_MINIMIZE};
+    EXPECT_EQ(carriedOut, expected);
+}
+
+TEST_F(SaverFormTest, ARealMouseMoveEndsTheSaverOnlyWhileWatchedAndWhenAskedFor) {
+    const auto moveTo = [&](int x, int y) {
+        SetCursorPos(x, y);
+        SendMessageW(form_.Hwnd(), WM_MOUSEMOVE, 0, 0);
+    };
+    program_.UseMouseMove = true;
+    moveTo(300, 300);
+    moveTo(600, 600);
+    EXPECT_FALSE(Ended()) << "not watched yet";
+    form_.WatchInput();
+    moveTo(300, 300);
+    EXPECT_FALSE(Ended()) << "the first move takes the reference";
+    moveTo(320, 300);
+    EXPECT_TRUE(Ended());
+    EXPECT_GE(CursorCounter(), 0);
+
+    program_.QuitRequested = false;
+    form_.StopWatchingInput();
+    moveTo(300, 300);
+    moveTo(600, 600);
+    EXPECT_FALSE(Ended());
+
+    program_.UseMouseMove = false;
+    form_.WatchInput();
+    moveTo(300, 300);
+    moveTo(600, 600);
+    EXPECT_FALSE(Ended()) << "the user did not ask for it";
 }
 
 TEST_F(SaverFormTest, RepaintRequestPaintsTheWholeBackgroundIntoTheGivenContext) {

@@ -1,6 +1,7 @@
 // The colour picker: the system colour dialog with its title, start colour, choice and cancel.
 #include "win32/setup/color_dialog.h"
 
+#include <commdlg.h>
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -23,11 +24,12 @@ struct PickerSeen {
     int Red = -1, Green = -1, Blue = -1;
 };
 
-// Runs ShowColorDialog on this thread while a watcher reads the dialog titled title, lets
+// Runs the picker on this thread while a watcher reads the dialog titled title, lets
 // change() adjust it and then presses the button.
 std::int32_t RunPicker(std::int32_t initial, const std::wstring& title, const wchar_t* shownTitle,
                        int button, PickerSeen& seen,
-                       const std::function<void(HWND)>& change = nullptr) {
+                       const std::function<void(HWND)>& change = nullptr,
+                       ColorDialog picker = ColorDialog()) {
     const DWORD thread = GetCurrentThreadId();
     std::thread watcher([&] {
         HWND dialog = WaitForThreadWindow(thread, L"#32770", shownTitle);
@@ -39,13 +41,13 @@ std::int32_t RunPicker(std::int32_t initial, const std::wstring& title, const wc
         if (change) change(dialog);
         PostMessageW(GetDlgItem(dialog, button), BM_CLICK, 0, 0);
     });
-    const std::int32_t result = title.empty() ? ShowColorDialog(nullptr, initial)
-                                              : ShowColorDialog(nullptr, initial, title);
+    const std::int32_t result =
+        title.empty() ? picker.Show(nullptr, initial) : picker.Show(nullptr, initial, title);
     watcher.join();
     return result;
 }
 
-TEST(ShowColorDialog, OpensAsSetColorOnTheInitialColour) {
+TEST(ColorDialog, OpensAsSetColorOnTheInitialColour) {
     PickerSeen seen;
     const std::int32_t result = RunPicker(0x1E140A, L"", L"Set Color", IDOK, seen);
     ASSERT_TRUE(seen.Found);
@@ -53,10 +55,9 @@ TEST(ShowColorDialog, OpensAsSetColorOnTheInitialColour) {
     EXPECT_EQ(seen.Green, 20);
     EXPECT_EQ(seen.Blue, 30);
     EXPECT_EQ(result, 0x1E140A);
-    EXPECT_EQ(ColorDialogState().DialogTitle, L"Set Color");
 }
 
-TEST(ShowColorDialog, ReturnsTheColourTheUserSet) {
+TEST(ColorDialog, ReturnsTheColourTheUserSet) {
     PickerSeen seen;
     const std::int32_t result = RunPicker(0x1E140A, L"", L"Set Color", IDOK, seen, [](HWND dialog) {
         SetDlgItemInt(dialog, RedEdit, 200, FALSE);
@@ -65,23 +66,23 @@ TEST(ShowColorDialog, ReturnsTheColourTheUserSet) {
     EXPECT_EQ(result, 0x1E14C8);
 }
 
-TEST(ShowColorDialog, CancelGivesMinusOne) {
+TEST(ColorDialog, CancelGivesMinusOne) {
     PickerSeen seen;
     EXPECT_EQ(RunPicker(0x123456, L"", L"Set Color", IDCANCEL, seen), -1);
     EXPECT_TRUE(seen.Found);
 }
 
-TEST(ShowColorDialog, TakesATitleOfTheCallersAndKeepsIt) {
+TEST(ColorDialog, TakesATitleOfTheCallers) {
     PickerSeen seen;
     RunPicker(0, L"Sphere colour", L"Sphere colour", IDCANCEL, seen);
     EXPECT_TRUE(seen.Found);
-    EXPECT_EQ(ColorDialogState().DialogTitle, L"Sphere colour");
     // The marker text means "no title given".
-    RunPicker(0, NoColorDialogTitle, L"Set Color", IDCANCEL, seen);
-    EXPECT_EQ(ColorDialogState().DialogTitle, L"Set Color");
+    PickerSeen again;
+    RunPicker(0, NoColorDialogTitle, L"Set Color", IDCANCEL, again);
+    EXPECT_TRUE(again.Found);
 }
 
-TEST(ShowColorDialog, NegativeStartColourKeepsOnlyItsColourBits) {
+TEST(ColorDialog, NegativeStartColourKeepsOnlyItsColourBits) {
     PickerSeen seen;
     // 0x8000000F: a system-colour reference as older callers passed it.
     const std::int32_t result =
@@ -97,12 +98,14 @@ TEST(ColorDialogHook, SetsTheTitleOnlyWhenTheDialogOpens) {
     HWND window = CreateWindowExW(0, L"STATIC", L"before", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                   GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(window, nullptr);
-    ColorDialogState().DialogTitle = L"Set Color";
+    CHOOSECOLORW choice = {};
+    choice.lCustData = reinterpret_cast<LPARAM>(L"Set Color");
+    const auto opened = reinterpret_cast<LPARAM>(&choice);
     wchar_t text[32] = {};
-    EXPECT_EQ(ColorDialogHook(window, WM_PAINT, 0, 0), 0u);
+    EXPECT_EQ(ColorDialogHook(window, WM_PAINT, 0, opened), 0u);
     GetWindowTextW(window, text, 32);
     EXPECT_STREQ(text, L"before");
-    EXPECT_EQ(ColorDialogHook(window, WM_INITDIALOG, 0, 0), 0u);
+    EXPECT_EQ(ColorDialogHook(window, WM_INITDIALOG, 0, opened), 0u);
     GetWindowTextW(window, text, 32);
     EXPECT_STREQ(text, L"Set Color");
     DestroyWindow(window);

@@ -4,9 +4,11 @@
 #include <windows.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "tests/win32/setup/setup_form_fixture.h"
+#include "tests/win32/setup/window_wait.h"
 #include "win32/about/sys_menu.h"
 
 namespace globulon::setup_test {
@@ -137,6 +139,30 @@ TEST_F(SetupFormTest, SystemMenuEndsWithSeparatorAndAbout) {
     GetMenuStringW(menu, count - 1, text, 32, MF_BYPOSITION);
     EXPECT_STREQ(text, L"About...");
     EXPECT_TRUE(GetMenuState(menu, count - 2, MF_BYPOSITION) & MF_SEPARATOR);
+}
+
+TEST_F(SetupFormTest, SystemMenuAboutOpensTheBoxOtherCommandsKeepTheirMeaning) {
+    Open(true);
+    // Only the exact command opens the box; Close asks the run to end as the close box does.
+    SendMessageW(form.Hwnd(), WM_SYSCOMMAND, AboutCommandId + 1, 0);
+    EXPECT_EQ(FindWindowW(FormClassName, L"About"), nullptr);
+    SendMessageW(form.Hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_TRUE(quit_);
+    EXPECT_TRUE(IsWindow(form.Hwnd()));
+
+    const DWORD thread = GetCurrentThreadId();
+    bool boxSeen = false;
+    std::thread watcher([&] {
+        HWND box = testing::WaitForThreadWindow(thread, FormClassName, L"About");
+        boxSeen = box != nullptr;
+        if (box) PostMessageW(box, WM_CLOSE, 0, 0);
+    });
+    // Returns when the box has closed.
+    SendMessageW(form.Hwnd(), WM_SYSCOMMAND, AboutCommandId, 0);
+    watcher.join();
+    EXPECT_TRUE(boxSeen);
+    EXPECT_EQ(FindWindowW(FormClassName, L"About"), nullptr);
+    ExpectNothingStored();
 }
 
 TEST_F(SetupFormTest, TabWalksTheControlsThatTakeInput) {
