@@ -44,6 +44,22 @@ TEST_F(SetupFormTest, EnterPressesOkAgainOnceTheFocusLeftCancelByMouse) {
     EXPECT_EQ(Stored(L"ColorRandom"), L"1");
 }
 
+TEST_F(SetupFormTest, TheFocusComesBackToItsControlWhenTheDialogIsActivatedAgain) {
+    Store(L"ColorRandom", L"0");
+    Open(true);
+    ASSERT_TRUE(GiveKeyboard(Id::Green));
+    HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
+                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(other, nullptr);
+    SetForegroundWindow(other);
+    PumpMessages();
+    ASSERT_EQ(GetActiveWindow(), other);
+    SetForegroundWindow(form.Hwnd());
+    PumpMessages();
+    EXPECT_EQ(GetFocus(), C(Id::Green));
+    DestroyWindow(other);
+}
+
 TEST_F(SetupFormTest, EnterPressesOkAndEscapeCancel) {
     Open();
     PostMessageW(C(Id::Black), WM_KEYDOWN, VK_ESCAPE, 0);
