@@ -41,15 +41,15 @@ void RunSaver(ProgramState& program, bool previewRunning) {
     HookSaverWindow(hwnd, program.UseMouseMove, program.QuitRequested);
     HideMouseCursor();
 
-    HDC hdc =
-        RunFullScreenFrames(program.Saver, hwnd, program.QuitRequested, program.MonitorsChanged);
+    GraphicsLayer layer;  // after the form: gone before the window is
+    RunFullScreenFrames(program.Saver, hwnd, layer, program.QuitRequested, program.MonitorsChanged);
 
     // The system hears that the saver stopped before its window procedure goes, and the drawing
     // context is released while the window still exists. The input that ended the saver has
     // already shown the cursor again.
     SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, FALSE, nullptr, 0);
     UnhookSaverWindow(hwnd);
-    GfxClose(hwnd, hdc);
+    layer.Close();
     form.DestroyForm();
 }
 
