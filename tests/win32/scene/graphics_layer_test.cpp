@@ -203,5 +203,47 @@ TEST(GraphicsLayerTest, SecondOpenAfterCloseStartsAfresh) {
     EXPECT_EQ(GetObjectType(pen), 0u);
 }
 
+TEST(GraphicsLayerTest, OpeningAgainGivesTheFirstContextBackFirst) {
+    OwnDcWindow first;
+    OwnDcWindow second;
+    GraphicsLayer layer;
+    const HGDIOBJ firstOwnPen = first.CurrentPen();
+    layer.Open(first.Hwnd(), 0, kGreen, 1);
+    const std::vector<HGDIOBJ> firstMade = {layer.Pen(), layer.Brush()};
+    layer.Open(second.Hwnd(), NoBrush, kRed, 1);
+    for (HGDIOBJ object : firstMade) EXPECT_EQ(GetObjectType(object), 0u);
+    EXPECT_EQ(first.CurrentPen(), firstOwnPen);
+    EXPECT_EQ(second.CurrentPen(), layer.Pen());
+}
+
+TEST(GraphicsLayerTest, ALayerStillOpenGivesEverythingBackWhenItGoes) {
+    // Opened on a window.
+    OwnDcWindow window;
+    const HGDIOBJ ownPen = window.CurrentPen();
+    std::vector<HGDIOBJ> made;
+    {
+        GraphicsLayer layer;
+        layer.Open(window.Hwnd(), 0, kGreen, 1);
+        made = {layer.Pen(), layer.Brush()};
+        layer.SetPen(kRed, 1);
+        made.push_back(layer.Pen());
+    }
+    for (HGDIOBJ object : made) EXPECT_EQ(GetObjectType(object), 0u);
+    EXPECT_EQ(window.CurrentPen(), ownPen);
+
+    // Selected into a context of the caller's.
+    TestCanvas canvas(16, 16);
+    const HGDIOBJ canvasPen = GetCurrentObject(canvas.Dc(), OBJ_PEN);
+    const HGDIOBJ canvasBrush = GetCurrentObject(canvas.Dc(), OBJ_BRUSH);
+    {
+        GraphicsLayer layer;
+        layer.Select(canvas.Dc(), 0, kGreen, 1);
+        made = {layer.Pen(), layer.Brush()};
+    }
+    for (HGDIOBJ object : made) EXPECT_EQ(GetObjectType(object), 0u);
+    EXPECT_EQ(GetCurrentObject(canvas.Dc(), OBJ_PEN), canvasPen);
+    EXPECT_EQ(GetCurrentObject(canvas.Dc(), OBJ_BRUSH), canvasBrush);
+}
+
 }  // namespace
 }  // namespace globulon
