@@ -29,7 +29,7 @@ std::wstring HandleText(HWND window) {
 void RunPreview(ProgramState& program, HWND previewWindow, HWND hostDialog) {
     SphereScene& scene = program.Scene;
     SetPreviewParameters(scene);
-    HDC hDC = nullptr;
+    GraphicsLayer layer;
     std::int32_t clientWidth = 0;
     std::int32_t clientHeight = 0;
     if (previewWindow) {
@@ -40,12 +40,12 @@ void RunPreview(ProgramState& program, HWND previewWindow, HWND hostDialog) {
         clientWidth = client.right - client.left;
         clientHeight = client.bottom - client.top;
         SetPreviewCentre(scene, clientWidth, clientHeight);
-        hDC = GfxOpen(previewWindow, 0, scene.PenColor, 1);
+        layer.Open(previewWindow, 0, scene.PenColor, 1);
     }
 
     program.Saver = SaverCore({MonitorSphere{{0, 0, clientWidth, clientHeight}, scene}},
                               ColorPace::Preview, program.Random.Draws());
-    GdiCanvas canvas(FrameTarget::PreviewWindow, scene.UseBlackScreen, previewWindow, hDC);
+    GdiCanvas canvas(FrameTarget::PreviewWindow, scene.UseBlackScreen, previewWindow, layer);
 
     const std::wstring programName = ProgramName();
     bool firstPass = true;
@@ -56,7 +56,7 @@ void RunPreview(ProgramState& program, HWND previewWindow, HWND hostDialog) {
             // The desktop picture goes under the sphere once, over the first frame.
             if (firstPass && !scene.UseBlackScreen) {
                 PumpMessages();
-                CopyDesktopToWindow(previewWindow, hDC);
+                CopyDesktopToWindow(previewWindow, layer.Dc());
             }
         }
         firstPass = false;
@@ -71,7 +71,7 @@ void RunPreview(ProgramState& program, HWND previewWindow, HWND hostDialog) {
     } while (goOn);
 
     SaveProgramSetting(ActiveSetupKey.Name, L"0");
-    if (previewWindow) GfxClose(previewWindow, hDC);
+    layer.Close();
 }
 
 }  // namespace globulon

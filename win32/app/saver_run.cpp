@@ -40,15 +40,15 @@ void RunSaver(ProgramState& program, bool previewRunning) {
     form.WatchInput();
     HideMouseCursor();
 
-    HDC hdc =
-        RunFullScreenFrames(program.Saver, hwnd, program.QuitRequested, program.MonitorsChanged);
+    GraphicsLayer layer;  // after the form: gone before the window is
+    RunFullScreenFrames(program.Saver, hwnd, layer, program.QuitRequested, program.MonitorsChanged);
 
     // The system hears that the saver stopped before the window stops watching input, and the
     // drawing context is released while the window still exists. The input that ended the saver
     // has already shown the cursor again.
     SystemParametersInfoW(SPI_SETSCREENSAVERRUNNING, FALSE, nullptr, 0);
     form.StopWatchingInput();
-    GfxClose(hwnd, hdc);
+    layer.Close();
     form.DestroyForm();
 }
 

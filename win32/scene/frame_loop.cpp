@@ -5,38 +5,37 @@
 #include "win32/host/desktop_copy.h"
 #include "win32/host/monitors.h"
 #include "win32/host/timed_wait.h"
-#include "win32/scene/graphics_layer.h"
 
 namespace globulon {
 
 void GdiCanvas::EnterArea(const PixelRect& area) {
-    SetViewportOrgEx(hDC_, area.Left, area.Top, &previousOrigin_);
-    IntersectClipRect(hDC_, 0, 0, area.Width, area.Height);
+    SetViewportOrgEx(layer_.Dc(), area.Left, area.Top, &previousOrigin_);
+    IntersectClipRect(layer_.Dc(), 0, 0, area.Width, area.Height);
 }
 
 void GdiCanvas::LeaveArea() {
-    SelectClipRgn(hDC_, nullptr);
-    SetViewportOrgEx(hDC_, previousOrigin_.x, previousOrigin_.y, nullptr);
+    SelectClipRgn(layer_.Dc(), nullptr);
+    SetViewportOrgEx(layer_.Dc(), previousOrigin_.x, previousOrigin_.y, nullptr);
 }
 
 void GdiCanvas::SetPen(ColorValue color) {
-    GfxSetPen(hDC_, color, 1);
+    layer_.SetPen(color, 1);
 }
 
 void GdiCanvas::Disc(const PixelBox& box) {
-    GfxEllipse(hDC_, box.Left, box.Top, box.Right, box.Bottom);
+    GfxEllipse(layer_.Dc(), box.Left, box.Top, box.Right, box.Bottom);
 }
 
 void GdiCanvas::FillArea(const PixelBox& area) {
-    GfxFillRect(hDC_, GfxBrush(), RECT{area.Left, area.Top, area.Right, area.Bottom});
+    GfxFillRect(layer_.Dc(), layer_.Brush(), RECT{area.Left, area.Top, area.Right, area.Bottom});
 }
 
 void GdiCanvas::MoveDot(const PixelPoint& point, ColorValue color) {
-    GfxMoveDot(hDC_, point.X, point.Y, color);
+    GfxMoveDot(layer_.Dc(), point.X, point.Y, color);
 }
 
 void GdiCanvas::LineTo(const PixelPoint& point) {
-    GfxLineTo(hDC_, point.X, point.Y);
+    GfxLineTo(layer_.Dc(), point.X, point.Y);
 }
 
 void GdiCanvas::ClearPicture() {
@@ -44,13 +43,14 @@ void GdiCanvas::ClearPicture() {
         if (blackScreen_) {
             RECT client = {0, 0, 0, 0};
             GetClientRect(hWnd_, &client);
-            GfxFillRect(hDC_, GfxBrush(), client);
+            GfxFillRect(layer_.Dc(), layer_.Brush(), client);
         } else {
-            CopyDesktopToWindow(hWnd_, hDC_);
+            CopyDesktopToWindow(hWnd_, layer_.Dc());
         }
     } else {
-        // The saver window repaints its own background (black or the desktop picture) into hDC.
-        SendMessageW(hWnd_, WM_PAINT, reinterpret_cast<WPARAM>(hDC_), 0);
+        // The saver window repaints its own background (black or the desktop picture) into the
+        // layer's context.
+        SendMessageW(hWnd_, WM_PAINT, reinterpret_cast<WPARAM>(layer_.Dc()), 0);
     }
 }
 
@@ -60,12 +60,12 @@ void LayOutForWindow(SaverCore& core, HWND saverWindow) {
     core.LayOut(MonitorRects(), frame.left, frame.top);
 }
 
-HDC RunFullScreenFrames(SaverCore& core, HWND saverWindow, bool& quitRequested,
-                        bool& monitorsChanged) {
-    if (core.Spheres().empty()) return nullptr;
-    HDC hDC = GfxOpen(saverWindow, 0, core.PenColor(), 1);
+void RunFullScreenFrames(SaverCore& core, HWND saverWindow, GraphicsLayer& layer,
+                         bool& quitRequested, bool& monitorsChanged) {
+    if (core.Spheres().empty()) return;
+    layer.Open(saverWindow, 0, core.PenColor(), 1);
     GdiCanvas canvas(FrameTarget::SaverWindow, core.Spheres().front().Scene.UseBlackScreen,
-                     saverWindow, hDC);
+                     saverWindow, layer);
     do {
         core.Tick(ClockSeconds(), canvas);
         // Input is handled during the wait and may ask the loop to end.
@@ -75,7 +75,6 @@ HDC RunFullScreenFrames(SaverCore& core, HWND saverWindow, bool& quitRequested,
             LayOutForWindow(core, saverWindow);
         }
     } while (!quitRequested);
-    return hDC;
 }
 
 }  // namespace globulon

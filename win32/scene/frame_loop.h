@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "core/sphere/saver_core.h"
+#include "win32/scene/graphics_layer.h"
 
 namespace globulon {
 
@@ -13,13 +14,14 @@ namespace globulon {
 // cleared; the preview window is cleared to black or to the scaled desktop.
 enum class FrameTarget { SaverWindow, PreviewWindow };
 
-// The saver's figures drawn through the drawing layer into hDC, which belongs to hWnd. A sphere's
-// area moves hDC's origin to the area's corner and clips its drawing to the area meanwhile.
+// The saver's figures drawn through the drawing layer into its context, which belongs to hWnd.
+// A sphere's area moves the context's origin to the area's corner and clips its drawing to the
+// area meanwhile.
 class GdiCanvas final : public SaverCanvas {
   public:
     // blackScreen: the preview is cleared to black rather than to the desktop.
-    GdiCanvas(FrameTarget target, bool blackScreen, HWND hWnd, HDC hDC)
-        : target_(target), blackScreen_(blackScreen), hWnd_(hWnd), hDC_(hDC) {}
+    GdiCanvas(FrameTarget target, bool blackScreen, HWND hWnd, GraphicsLayer& layer)
+        : target_(target), blackScreen_(blackScreen), hWnd_(hWnd), layer_(layer) {}
 
     void EnterArea(const PixelRect& area) override;
     void LeaveArea() override;
@@ -34,7 +36,7 @@ class GdiCanvas final : public SaverCanvas {
     FrameTarget target_;
     bool blackScreen_;
     HWND hWnd_;
-    HDC hDC_;
+    GraphicsLayer& layer_;
     POINT previousOrigin_ = {0, 0};
 };
 
@@ -42,12 +44,11 @@ class GdiCanvas final : public SaverCanvas {
 // client coordinates.
 void LayOutForWindow(SaverCore& core, HWND saverWindow);
 
-// The full-screen frame loop on the shown saver window: opens the drawing layer on it and lets
-// the core draw a frame per pass, until quitRequested is set, at least one pass. When
-// monitorsChanged is set (the window has followed a new monitor layout), the spheres are laid
-// out anew for the new monitors. Returns the still-open context; the saver run closes it with
-// GfxClose once its window procedure is gone.
-HDC RunFullScreenFrames(SaverCore& core, HWND saverWindow, bool& quitRequested,
-                        bool& monitorsChanged);
+// The full-screen frame loop on the shown saver window: opens layer on it and lets the core draw
+// a frame per pass, until quitRequested is set, at least one pass. When monitorsChanged is set
+// (the window has followed a new monitor layout), the spheres are laid out anew for the new
+// monitors. The layer is left open; the saver run closes it once its window procedure is gone.
+void RunFullScreenFrames(SaverCore& core, HWND saverWindow, GraphicsLayer& layer,
+                         bool& quitRequested, bool& monitorsChanged);
 
 }  // namespace globulon

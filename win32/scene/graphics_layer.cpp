@@ -2,64 +2,59 @@
 #include "win32/scene/graphics_layer.h"
 
 namespace globulon {
-namespace {
 
-GraphicsLayerState& State() {
-    static GraphicsLayerState state;
-    return state;
+HGDIOBJ GraphicsLayer::SelectNewPen(ColorValue color, int width) {
+    pen_ = CreatePen(PS_SOLID, width, static_cast<COLORREF>(color));
+    return pen_ ? SelectObject(hDC_, pen_) : nullptr;
 }
 
-// A new pen of the colour, selected into hDC. The pen it displaces is returned.
-HGDIOBJ SelectNewPen(HDC hDC, ColorValue color, int width) {
-    GraphicsLayerState& state = State();
-    state.hPen = CreatePen(PS_SOLID, width, static_cast<COLORREF>(color));
-    return state.hPen ? SelectObject(hDC, state.hPen) : nullptr;
-}
-
-}  // namespace
-
-const GraphicsLayerState& GraphicsLayer() {
-    return State();
-}
-
-void ResetGraphicsLayer() {
-    State() = GraphicsLayerState();
-}
-
-void GfxSelectObjects(HDC hDC, std::int32_t brushColor, ColorValue penColor, int penWidth) {
-    GraphicsLayerState& state = State();
+void GraphicsLayer::Select(HDC hDC, std::int32_t brushColor, ColorValue penColor, int penWidth) {
+    Close();
+    hDC_ = hDC;
     if (brushColor != NoBrush) {
-        state.hBrush = CreateSolidBrush(static_cast<COLORREF>(brushColor));
-        if (state.hBrush) state.OldBrush = SelectObject(hDC, state.hBrush);
+        brush_ = CreateSolidBrush(static_cast<COLORREF>(brushColor));
+        if (brush_) oldBrush_ = SelectObject(hDC_, brush_);
     }
-    state.OldPen = SelectNewPen(hDC, penColor, penWidth);
+    oldPen_ = SelectNewPen(penColor, penWidth);
 }
 
-void GfxRestoreObjects(HDC hDC) {
-    GraphicsLayerState& state = State();
+HDC GraphicsLayer::Open(HWND hWnd, std::int32_t brushColor, ColorValue penColor, int penWidth) {
+    Close();  // a context held before is given back before another is taken
+    Select(GetDC(hWnd), brushColor, penColor, penWidth);
+    window_ = hWnd;
+    return hDC_;
+}
+
+void GraphicsLayer::Restore() {
     // Both of the context's own objects go back in before either of ours is deleted: a selected
     // object must never be deleted.
-    if (state.OldPen) SelectObject(hDC, state.OldPen);
-    if (state.OldBrush) SelectObject(hDC, state.OldBrush);
-    if (state.hPen) DeleteObject(state.hPen);
-    if (state.hBrush) DeleteObject(state.hBrush);
-    // Nothing is held any more; a later open starts afresh instead of meeting stale handles.
-    state = GraphicsLayerState();
+    if (oldPen_) SelectObject(hDC_, oldPen_);
+    if (oldBrush_) SelectObject(hDC_, oldBrush_);
+    if (pen_) DeleteObject(pen_);
+    if (brush_) DeleteObject(brush_);
+    // Nothing is held any more; a later Restore or Close meets no stale handles.
+    pen_ = nullptr;
+    brush_ = nullptr;
+    oldPen_ = nullptr;
+    oldBrush_ = nullptr;
 }
 
-HDC GfxOpen(HWND hWnd, std::int32_t brushColor, ColorValue penColor, int penWidth) {
-    HDC hDC = GetDC(hWnd);
-    GfxSelectObjects(hDC, brushColor, penColor, penWidth);
-    return hDC;
+void GraphicsLayer::Close() {
+    Restore();
+    if (window_ && hDC_) ReleaseDC(window_, hDC_);
+    window_ = nullptr;
+    hDC_ = nullptr;
 }
 
-void GfxClose(HWND hWnd, HDC hDC) {
-    GfxRestoreObjects(hDC);
-    if (hDC) ReleaseDC(hWnd, hDC);
-}
-
-HBRUSH GfxBrush() {
-    return State().hBrush;
+void GraphicsLayer::SetPen(ColorValue color, int width) {
+    // The context's own pen goes back in first, so that the pen in use is no longer selected
+    // when it is deleted. A pen that never got selected is deleted all the same.
+    if (oldPen_) SelectObject(hDC_, oldPen_);
+    if (pen_) DeleteObject(pen_);
+    pen_ = nullptr;
+    // The new pen displaced the context's own pen again; if it could not be selected, the
+    // context's pen is in and nothing needs restoring.
+    oldPen_ = SelectNewPen(color, width);
 }
 
 void GfxEllipse(HDC hDC, int left, int top, int right, int bottom) {
@@ -77,19 +72,6 @@ void GfxLineTo(HDC hDC, int x, int y) {
 
 void GfxFillRect(HDC hDC, HBRUSH brush, const RECT& rect) {
     FillRect(hDC, &rect, brush);
-}
-
-void GfxSetPen(HDC hDC, ColorValue color, int width) {
-    GraphicsLayerState& state = State();
-    // The context's own pen goes back in first, so that the pen in use is no longer selected
-    // when it is deleted. A pen that never got selected is deleted all the same.
-    if (state.OldPen) SelectObject(hDC, state.OldPen);
-    if (state.hPen) DeleteObject(state.hPen);
-    state.hPen = nullptr;
-    const HGDIOBJ displaced = SelectNewPen(hDC, color, width);
-    // The new pen displaced the context's own pen again; if it could not be selected, the
-    // context's pen is in and nothing needs restoring.
-    state.OldPen = displaced;
 }
 
 }  // namespace globulon

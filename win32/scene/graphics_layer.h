@@ -1,5 +1,5 @@
-// The drawing layer: one window's drawing context with the layer's own brush and pen selected,
-// the few figures the sphere needs, and giving everything back as it was found.
+// The drawing layer: one drawing context with the layer's own brush and pen selected, the few
+// figures the sphere needs, and giving everything back as it was found.
 #pragma once
 
 #include <windows.h>
@@ -10,37 +10,53 @@
 
 namespace globulon {
 
-// The objects the layer made and the ones they displaced; all null while no context is open.
-// One context at a time is open through the layer.
-struct GraphicsLayerState {
-    HPEN hPen = nullptr;         // the pen the layer made last
-    HBRUSH hBrush = nullptr;     // the layer's brush; null when it was told to make none
-    HGDIOBJ OldBrush = nullptr;  // the brush the context held before hBrush
-    HGDIOBJ OldPen = nullptr;    // the pen the context held before the layer's first pen
-};
-
-// The layer's state, to be read by tests; ResetGraphicsLayer forgets it (tests only: it neither
-// deselects nor deletes).
-const GraphicsLayerState& GraphicsLayer();
-void ResetGraphicsLayer();
-
-// GfxOpen's brush colour that means "no brush".
+// The brush colour for Open and Select that means "no brush".
 inline constexpr std::int32_t NoBrush = -1;
 
-// Takes hWnd's drawing context and selects a solid brush of brushColor (none for NoBrush) and a
-// solid pen of penColor and penWidth into it.
-HDC GfxOpen(HWND hWnd, std::int32_t brushColor, ColorValue penColor, int penWidth);
-// Restores the context's own pen and brush, deletes what the layer made and releases the
-// context of hWnd, last.
-void GfxClose(HWND hWnd, HDC hDC);
+// The pen and brush the layer made, selected into one context at a time, and the objects they
+// displaced. Owned by the run that draws and handed down to what draws. The destructor closes
+// what is still open, so a layer must not outlive a context it was selected into; a layer
+// opened on a window is best closed while that window exists.
+class GraphicsLayer {
+  public:
+    GraphicsLayer() = default;
+    ~GraphicsLayer() { Close(); }
+    GraphicsLayer(const GraphicsLayer&) = delete;
+    GraphicsLayer& operator=(const GraphicsLayer&) = delete;
 
-// The same two steps on a context the caller owns (a memory context, say): select the layer's
-// objects into it, and restore and delete them, leaving the context as it was found.
-void GfxSelectObjects(HDC hDC, std::int32_t brushColor, ColorValue penColor, int penWidth);
-void GfxRestoreObjects(HDC hDC);
+    // Takes hWnd's drawing context and selects a solid brush of brushColor (none for NoBrush)
+    // and a solid pen of penColor and penWidth into it. Returns the context.
+    HDC Open(HWND hWnd, std::int32_t brushColor, ColorValue penColor, int penWidth);
+    // The same on a context the caller owns (a memory context, say).
+    void Select(HDC hDC, std::int32_t brushColor, ColorValue penColor, int penWidth);
+    // Puts the context's own pen and brush back and deletes what the layer made; the layer
+    // still names the context until Close.
+    void Restore();
+    // Restore, then the window's context is released, last. A caller's context is only
+    // forgotten. Opening or selecting again closes first.
+    void Close();
 
-// The layer's brush (black in both frame loops), for clearing the preview.
-HBRUSH GfxBrush();
+    // Swaps the layer's pen for a new one; the pen the context held before Open or Select stays
+    // the one that Restore puts back.
+    void SetPen(ColorValue color, int width);
+
+    HDC Dc() const { return hDC_; }
+    HPEN Pen() const { return pen_; }        // the pen the layer made last
+    HBRUSH Brush() const { return brush_; }  // null when the layer was told to make none
+    HGDIOBJ OldPen() const { return oldPen_; }
+    HGDIOBJ OldBrush() const { return oldBrush_; }
+
+  private:
+    // A new pen of the colour, selected into the context. The pen it displaces is returned.
+    HGDIOBJ SelectNewPen(ColorValue color, int width);
+
+    HWND window_ = nullptr;  // the window whose context Open took; null for a caller's context
+    HDC hDC_ = nullptr;
+    HPEN pen_ = nullptr;
+    HBRUSH brush_ = nullptr;
+    HGDIOBJ oldBrush_ = nullptr;  // the brush the context held before brush_
+    HGDIOBJ oldPen_ = nullptr;    // the pen the context held before the layer's first pen
+};
 
 // Outline in the current pen, inside in the current brush; right and bottom excluded.
 void GfxEllipse(HDC hDC, int left, int top, int right, int bottom);
@@ -49,8 +65,5 @@ void GfxMoveDot(HDC hDC, int x, int y, ColorValue color);
 // A line in the current pen from the current position up to, not including, (x, y).
 void GfxLineTo(HDC hDC, int x, int y);
 void GfxFillRect(HDC hDC, HBRUSH brush, const RECT& rect);
-// Swaps the layer's pen for a new one; the pen the context held before GfxOpen stays the one
-// that GfxClose restores.
-void GfxSetPen(HDC hDC, ColorValue color, int width);
 
 }  // namespace globulon

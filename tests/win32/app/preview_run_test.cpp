@@ -8,11 +8,11 @@
 #include <string>
 
 #include "tests/support/fake_host_dialog.h"
+#include "tests/win32/scene/own_dc_window.h"
 #include "tests/win32/scene/scene_window.h"
 #include "tests/win32/scene/test_scene.h"
 #include "win32/host/host_dialog_probe.h"
 #include "win32/host/settings_store.h"
-#include "win32/scene/graphics_layer.h"
 
 namespace globulon {
 namespace {
@@ -35,20 +35,19 @@ class PreviewRunTest : public ::testing::Test {
         program_.Scene.UseBlackScreen = true;
         SaveProgramSetting(L"ActiveSetup", L"0");
     }
-    void TearDown() override {
-        SaveProgramSetting(L"ActiveSetup", L"0");
-        ResetGraphicsLayer();
-    }
+    void TearDown() override { SaveProgramSetting(L"ActiveSetup", L"0"); }
     // Frames drawn so far, told by the radius (10, then 20 more per frame while growing).
     int FramesDrawn() const { return (program_.Saver.Spheres().front().Scene.Radius - 10) / 20; }
 
     ProgramState program_;
 };
 
-// What the timers below saw while the preview ran.
+// What the timers below saw while the preview ran. The preview keeps one context for life, so
+// the pen in it while the run draws is the drawing layer's.
 struct Observed {
     std::wstring ActiveSetup;
-    HWND ToDestroy = nullptr;
+    const OwnDcWindow* Preview = nullptr;
+    HGDIOBJ LayerPen = nullptr;
     HWND ListToClear = nullptr;
 };
 Observed observed;
@@ -56,11 +55,13 @@ Observed observed;
 void CALLBACK ReadActiveSetup(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     observed.ActiveSetup = GetProgramSetting(L"ActiveSetup", L"missing");
+    observed.LayerPen = observed.Preview->CurrentPen();
 }
 
 void CALLBACK DestroyPreview(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
-    DestroyWindow(observed.ToDestroy);
+    observed.LayerPen = observed.Preview->CurrentPen();
+    DestroyWindow(observed.Preview->Hwnd());
 }
 
 void CALLBACK ChooseAnotherSaver(HWND, UINT, UINT_PTR timer, DWORD) {
@@ -73,14 +74,15 @@ TEST_F(PreviewRunTest, WithoutAWindowMakesOnePassAndDrawsNothing) {
     RunPreview(program_, nullptr, nullptr);
     EXPECT_EQ(GetProgramSetting(L"ActiveSetup", L"missing"), L"0");
     EXPECT_EQ(FramesDrawn(), 0);
-    EXPECT_EQ(GraphicsLayer().hPen, nullptr);
 }
 
 TEST_F(PreviewRunTest, RecordsTheWindowWhileRunningAndEndsWhenTheDialogLetsGo) {
     FakeHostDialog dialog;
     FakeHostDialog::AddList(dialog.Hwnd(), {L"Blank", ProgramName()}, 0);
-    SceneWindow preview(152, 112);
+    OwnDcWindow preview(152, 112);
+    const HGDIOBJ ownPen = preview.CurrentPen();
     observed = Observed();
+    observed.Preview = &preview;
     SetTimer(nullptr, 0, 20, ReadActiveSetup);
     // The dialog shows another saver: one pass only.
     RunPreview(program_, preview.Hwnd(), dialog.Hwnd());
@@ -92,16 +94,20 @@ TEST_F(PreviewRunTest, RecordsTheWindowWhileRunningAndEndsWhenTheDialogLetsGo) {
     EXPECT_EQ(program_.Scene.CenterX, 1140.0f);
     EXPECT_EQ(program_.Scene.CenterY, 840.0f);
     EXPECT_EQ(program_.Scene.RadiusLimit, 10080);
-    EXPECT_EQ(GraphicsLayer().hPen, nullptr);  // closed
+    // Closed: the layer's pen is deleted and the preview's own is back.
+    EXPECT_NE(observed.LayerPen, ownPen);
+    EXPECT_EQ(GetObjectType(observed.LayerPen), 0u);
+    EXPECT_EQ(preview.CurrentPen(), ownPen);
 }
 
 TEST_F(PreviewRunTest, RunsWhileSelectedAndStopsWhenTheWindowGoes) {
     FakeHostDialog dialog;
     FakeHostDialog::AddList(dialog.Hwnd(), {L"Blank", ProgramName()}, 1);
     ASSERT_EQ(IsSaverSelected(dialog.Hwnd(), ProgramName()), SaverSelection::Yes);
-    SceneWindow preview(152, 112);
+    OwnDcWindow preview(152, 112);
+    const HGDIOBJ ownPen = preview.CurrentPen();
     observed = Observed();
-    observed.ToDestroy = preview.Hwnd();
+    observed.Preview = &preview;
     program_.Scene.UseRandomColors = true;
     SetTimer(nullptr, 0, 450, DestroyPreview);
     RunPreview(program_, preview.Hwnd(), dialog.Hwnd());
@@ -110,7 +116,9 @@ TEST_F(PreviewRunTest, RunsWhileSelectedAndStopsWhenTheWindowGoes) {
     EXPECT_LE(FramesDrawn(), 6);
     EXPECT_TRUE(IsLight(program_.Saver.PenColor()));
     EXPECT_EQ(GetProgramSetting(L"ActiveSetup", L"missing"), L"0");
-    EXPECT_EQ(GraphicsLayer().hPen, nullptr);
+    // The pen in use when the window went is deleted all the same.
+    EXPECT_NE(observed.LayerPen, ownPen);
+    EXPECT_EQ(GetObjectType(observed.LayerPen), 0u);
 }
 
 TEST_F(PreviewRunTest, StopsWhenTheDialogSelectsAnotherSaver) {

@@ -46,7 +46,7 @@ class AreaFillTest : public ::testing::TestWithParam<std::pair<int, int>> {
         SphereScene& scene = testing::ResetTestScene(kPen);
         testing::CentreFullScreenScene(scene, Width(), Height());
         ASSERT_TRUE(filled_.Ready() && drawn_.Ready());
-        GfxSelectObjects(filled_.Dc(), 0, kPen, 1);
+        layer_.Select(filled_.Dc(), 0, kPen, 1);
         pen_ = CreatePen(PS_SOLID, 1, kPen);
         oldPen_ = SelectObject(drawn_.Dc(), pen_);
         oldBrush_ = SelectObject(drawn_.Dc(), GetStockObject(BLACK_BRUSH));
@@ -55,7 +55,7 @@ class AreaFillTest : public ::testing::TestWithParam<std::pair<int, int>> {
         SelectObject(drawn_.Dc(), oldBrush_);
         SelectObject(drawn_.Dc(), oldPen_);
         DeleteObject(pen_);
-        GfxRestoreObjects(filled_.Dc());
+        layer_.Restore();
         ActiveRun() = TestRun();
     }
     static int Width() { return GetParam().first; }
@@ -65,7 +65,7 @@ class AreaFillTest : public ::testing::TestWithParam<std::pair<int, int>> {
     void DrawBoth(SphereScene& scene) {
         BuildRim(scene);
         SphereScene twin = scene;
-        testing::DrawTestFrame(scene, FrameTarget::SaverWindow, window_.Hwnd(), filled_.Dc());
+        testing::DrawTestFrame(scene, FrameTarget::SaverWindow, window_.Hwnd(), layer_);
         EllipseOnlyCanvas canvas(twin, drawn_.Dc());
         DrawSphereFrame(twin, 1000.0f, twin.PenColor, canvas);
         ASSERT_EQ(scene.Radius, twin.Radius);
@@ -74,6 +74,7 @@ class AreaFillTest : public ::testing::TestWithParam<std::pair<int, int>> {
     TestCanvas filled_{Width(), Height()};
     TestCanvas drawn_{Width(), Height()};
     SceneWindow window_{Width(), Height()};
+    GraphicsLayer layer_;  // selected into filled_, so it goes first
     HPEN pen_ = nullptr;
     HGDIOBJ oldPen_ = nullptr;
     HGDIOBJ oldBrush_ = nullptr;

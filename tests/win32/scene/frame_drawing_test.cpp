@@ -29,10 +29,10 @@ class FrameDrawingTest : public ::testing::Test {
         SphereScene& scene = testing::ResetTestScene(kPen);
         testing::CentreFullScreenScene(scene, kWidth, kHeight);
         scene.Radius = 580;  // the frame grows it by 20 to 600 twips: 40 pixels
-        GfxSelectObjects(canvas_.Dc(), 0, kPen, 1);
+        layer_.Select(canvas_.Dc(), 0, kPen, 1);
     }
     void TearDown() override {
-        GfxRestoreObjects(canvas_.Dc());
+        layer_.Restore();
         ActiveRun() = TestRun();
     }
 
@@ -47,13 +47,13 @@ class FrameDrawingTest : public ::testing::Test {
 
     TestCanvas canvas_{kWidth, kHeight};
     SceneWindow window_{kWidth, kHeight};
+    GraphicsLayer layer_;  // selected into canvas_, so it goes first
 };
 
 TEST_F(FrameDrawingTest, DiscIsOutlinedInThePenColourAroundTheCentre) {
     SphereScene& scene = ActiveRun().Scene;
     BuildRim(scene);
-    testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(),
-                           canvas_.Dc());
+    testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), layer_);
     EXPECT_EQ(scene.Radius, 600);
     const PixelBox box = DiscBox(scene);
     ASSERT_EQ(box.Left, 60);
@@ -90,22 +90,20 @@ TEST_F(FrameDrawingTest, GrowingFrameCoversEveryEarlierOne) {
     SphereScene& scene = ActiveRun().Scene;
     for (int frame = 0; frame < 5; ++frame) {
         BuildRim(scene);
-        testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(),
-                               canvas_.Dc());
+        testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), layer_);
     }
     // The same last frame drawn alone on a blank picture looks exactly the same: the growing
     // disc wiped all that the turning chords drew before.
     BuildRim(scene);
     const SphereScene beforeLast = scene;
-    testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(),
-                           canvas_.Dc());
+    testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), layer_);
     TestCanvas alone(kWidth, kHeight);
-    GfxRestoreObjects(canvas_.Dc());
-    GfxSelectObjects(alone.Dc(), 0, kPen, 1);
+    layer_.Restore();
+    layer_.Select(alone.Dc(), 0, kPen, 1);
     scene = beforeLast;
-    testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), alone.Dc());
-    GfxRestoreObjects(alone.Dc());
-    GfxSelectObjects(canvas_.Dc(), 0, kPen, 1);
+    testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), layer_);
+    layer_.Restore();
+    layer_.Select(canvas_.Dc(), 0, kPen, 1);
     int differing = 0;
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) differing += canvas_.At(x, y) != alone.At(x, y);
@@ -115,12 +113,10 @@ TEST_F(FrameDrawingTest, GrowingFrameCoversEveryEarlierOne) {
 
 TEST_F(FrameDrawingTest, FullScreenAsksTheWindowToRepaintWhenTheRestEnds) {
     BuildRim(ActiveRun().Scene);
-    testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(),
-                           canvas_.Dc());
+    testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), layer_);
     EXPECT_EQ(window_.PaintRequests(), 0);
     RestOver();
-    testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(),
-                           canvas_.Dc());
+    testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), layer_);
     EXPECT_EQ(window_.PaintRequests(), 1);
     EXPECT_EQ(window_.LastPaintWParam(), reinterpret_cast<WPARAM>(canvas_.Dc()));
     EXPECT_FALSE(ActiveRun().Scene.Pausing);
@@ -134,8 +130,7 @@ TEST_F(FrameDrawingTest, RestingFramesDoNotClear) {
     scene.Pausing = true;
     scene.PauseStart = ClockSeconds();
     BuildRim(scene);
-    testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(),
-                           canvas_.Dc());
+    testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), layer_);
     EXPECT_EQ(window_.PaintRequests(), 0);
     EXPECT_TRUE(scene.Pausing);
     EXPECT_EQ(canvas_.At(0, 0), kWhite);
@@ -145,8 +140,7 @@ TEST_F(FrameDrawingTest, BlackPreviewIsFilledBlackWhenTheRestEnds) {
     ActiveRun().Scene.UseBlackScreen = true;
     RestOver();
     BuildRim(ActiveRun().Scene);
-    testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::PreviewWindow, window_.Hwnd(),
-                           canvas_.Dc());
+    testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::PreviewWindow, window_.Hwnd(), layer_);
     EXPECT_EQ(window_.PaintRequests(), 0);
     // The whole client area is black, then the small new disc is drawn on it.
     EXPECT_EQ(canvas_.Count(kWhite), 0);
@@ -157,8 +151,7 @@ TEST_F(FrameDrawingTest, BlackPreviewIsFilledBlackWhenTheRestEnds) {
 
 TEST_F(FrameDrawingTest, FrameWithoutRimDrawsTheDiscAlone) {
     // No rim built yet: the disc, and no chords from an empty table.
-    testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(),
-                           canvas_.Dc());
+    testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window_.Hwnd(), layer_);
     EXPECT_EQ(canvas_.At(60, 80), kPen);
     EXPECT_EQ(canvas_.At(100, 80), kBlack);
 }

@@ -33,10 +33,7 @@ bool IsLight(ColorValue color) {
 class FrameLoopTest : public ::testing::Test {
   protected:
     void SetUp() override { testing::ResetTestScene(kRed).UseBlackScreen = true; }
-    void TearDown() override {
-        ResetGraphicsLayer();
-        ActiveRun() = TestRun();
-    }
+    void TearDown() override { ActiveRun() = TestRun(); }
 };
 
 // The sphere of the full-screen loop's one monitor.
@@ -59,29 +56,31 @@ class FullScreenLoopTest : public FrameLoopTest {
     }
     // The full-screen loop on one monitor, the window's whole client area, as a single screen
     // has it; scene is the sphere's state at the start.
-    HDC RunLoop(const SphereScene& scene) {
+    void RunLoop(const SphereScene& scene) {
         ActiveRun().Saver = SaverCore({MonitorSphere{{0, 0, 320, 200}, scene}},
                                       ColorPace::FullScreen, random_.Draws());
-        return RunFullScreenFrames(ActiveRun().Saver, form_.Hwnd(), ActiveRun().QuitRequested,
-                                   ActiveRun().MonitorsChanged);
+        RunFullScreenFrames(ActiveRun().Saver, form_.Hwnd(), layer_, ActiveRun().QuitRequested,
+                            ActiveRun().MonitorsChanged);
     }
     RandomSource random_;
     FormWindow form_;
+    GraphicsLayer layer_;  // opened on form_, so it goes first
 };
 
 TEST_F(FullScreenLoopTest, DrawsOneFrameEvenWhenAskedToEndBeforehand) {
     ActiveRun().QuitRequested = true;
-    HDC hDC = RunLoop(ActiveRun().Scene);
+    RunLoop(ActiveRun().Scene);
+    const HDC hDC = layer_.Dc();
     ASSERT_NE(hDC, nullptr);
     const SphereScene& scene = LoopScene();
     EXPECT_EQ(scene.Radius, 40);  // one step of the radius rule
     EXPECT_EQ(scene.Rim.size(), 14u);
     // The layer is still open with its black brush and the fixed pen; the run closes it.
-    EXPECT_NE(GraphicsLayer().hBrush, nullptr);
-    EXPECT_EQ(GetCurrentObject(hDC, OBJ_PEN), GraphicsLayer().hPen);
+    EXPECT_NE(layer_.Brush(), nullptr);
+    EXPECT_EQ(GetCurrentObject(hDC, OBJ_PEN), layer_.Pen());
     EXPECT_EQ(ActiveRun().Saver.PenColor(), kRed);
-    HGDIOBJ pen = GraphicsLayer().hPen;
-    GfxClose(form_.Hwnd(), hDC);
+    HGDIOBJ pen = layer_.Pen();
+    layer_.Close();
     EXPECT_EQ(GetObjectType(pen), 0u);
 }
 
@@ -90,38 +89,35 @@ TEST_F(FullScreenLoopTest, EndsAtTheEndOfThePassInWhichTheFlagWasSet) {
     // are drawn (radius 20 + 3 x 20). No further frame follows.
     const UINT_PTR timer = SetTimer(nullptr, 0, 10, QuitAfterThreeFrames);
     ASSERT_NE(timer, 0u);
-    HDC hDC = RunLoop(ActiveRun().Scene);
+    RunLoop(ActiveRun().Scene);
     KillTimer(nullptr, timer);
     EXPECT_EQ(LoopScene().Radius, 80);
-    GfxClose(form_.Hwnd(), hDC);
 }
 
 TEST_F(FullScreenLoopTest, NewSpheresForTheMonitorsWhenTheLayoutChanged) {
     ActiveRun().QuitRequested = true;
     ActiveRun().MonitorsChanged = true;
-    HDC hDC = RunLoop(ActiveRun().Scene);
+    RunLoop(ActiveRun().Scene);
     EXPECT_FALSE(ActiveRun().MonitorsChanged);
     // The test display has one monitor: the sphere is now sized from it, not from the window.
     ASSERT_EQ(ActiveRun().Saver.Spheres().size(), 1u);
     EXPECT_EQ(ActiveRun().Saver.Spheres().front().Area.Width, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(LoopScene().CenterX, GetSystemMetrics(SM_CXSCREEN) * 15 / 2.0f);
     EXPECT_EQ(LoopScene().Radius, 20);  // a fresh cycle
-    GfxClose(form_.Hwnd(), hDC);
 }
 
 TEST_F(FullScreenLoopTest, RandomColourChangesInTheFirstPass) {
     ActiveRun().Scene.UseRandomColors = true;
     ActiveRun().QuitRequested = true;
     if (ClockSeconds() < 1.0f) GTEST_SKIP() << "just after midnight the first change waits";
-    HDC hDC = RunLoop(ActiveRun().Scene);
+    RunLoop(ActiveRun().Scene);
     const ColorValue color = ActiveRun().Saver.PenColor();
     EXPECT_NE(color, kRed);
     EXPECT_TRUE(IsLight(color));
     // The new colour is in the context's pen.
     LOGPEN pen = {};
-    ASSERT_NE(GetObjectW(GraphicsLayer().hPen, sizeof(pen), &pen), 0);
+    ASSERT_NE(GetObjectW(layer_.Pen(), sizeof(pen), &pen), 0);
     EXPECT_EQ(pen.lopnColor, color);
-    GfxClose(form_.Hwnd(), hDC);
 }
 
 TEST_F(FullScreenLoopTest, NoColourChangeDuringARest) {
@@ -132,10 +128,9 @@ TEST_F(FullScreenLoopTest, NoColourChangeDuringARest) {
     scene.Pausing = true;
     scene.PauseStart = ClockSeconds();
     ActiveRun().QuitRequested = true;
-    HDC hDC = RunLoop(scene);
+    RunLoop(scene);
     EXPECT_TRUE(LoopScene().Pausing);
     EXPECT_EQ(ActiveRun().Saver.PenColor(), kRed);
-    GfxClose(form_.Hwnd(), hDC);
 }
 
 }  // namespace

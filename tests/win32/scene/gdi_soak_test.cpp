@@ -29,25 +29,25 @@ TEST(GdiSoak, HundredThousandFramesHoldNoMoreObjectsThanTheFirst) {
     const HGDIOBJ originalPen = GetCurrentObject(canvas.Dc(), OBJ_PEN);
     const HGDIOBJ originalBrush = GetCurrentObject(canvas.Dc(), OBJ_BRUSH);
 
-    GfxSelectObjects(canvas.Dc(), 0, MakeColor(255, 0, 0), 1);
-    const HBRUSH brush = GraphicsLayer().hBrush;
+    GraphicsLayer layer;
+    layer.Select(canvas.Dc(), 0, MakeColor(255, 0, 0), 1);
+    const HBRUSH brush = layer.Brush();
     RandomSource random;
     int leakedPens = 0;
     for (int frame = 0; frame < kFrames; ++frame) {
         BuildRim(scene);
-        testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window.Hwnd(),
-                               canvas.Dc());
-        const HPEN previousPen = GraphicsLayer().hPen;
-        GfxSetPen(canvas.Dc(), PickColor(random.Draws()), 1);
+        testing::DrawTestFrame(ActiveRun().Scene, FrameTarget::SaverWindow, window.Hwnd(), layer);
+        const HPEN previousPen = layer.Pen();
+        layer.SetPen(PickColor(random.Draws()), 1);
         // A deleted handle's value may be handed out again at once; any other must be gone.
-        if (GraphicsLayer().hPen != previousPen && GetObjectType(previousPen) != 0) ++leakedPens;
+        if (layer.Pen() != previousPen && GetObjectType(previousPen) != 0) ++leakedPens;
     }
     EXPECT_EQ(leakedPens, 0);
-    EXPECT_EQ(GraphicsLayer().hBrush, brush) << "the brush is made once";
-    EXPECT_EQ(GetCurrentObject(canvas.Dc(), OBJ_PEN), GraphicsLayer().hPen);
+    EXPECT_EQ(layer.Brush(), brush) << "the brush is made once";
+    EXPECT_EQ(GetCurrentObject(canvas.Dc(), OBJ_PEN), layer.Pen());
 
-    const HPEN lastPen = GraphicsLayer().hPen;
-    GfxRestoreObjects(canvas.Dc());
+    const HPEN lastPen = layer.Pen();
+    layer.Restore();
     EXPECT_EQ(GetObjectType(lastPen), 0u);
     EXPECT_EQ(GetObjectType(brush), 0u);
     EXPECT_EQ(GetCurrentObject(canvas.Dc(), OBJ_PEN), originalPen);

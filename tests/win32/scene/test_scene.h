@@ -25,11 +25,10 @@ inline TestRun& ActiveRun() {
     return run;
 }
 
-// Resets the run and the drawing layer, then sets up the scene with the given pen colour (black
-// unless given); the scene, for further settings.
+// Resets the run, then sets up the scene with the given pen colour (black unless given); the
+// scene, for further settings.
 inline SphereScene& ResetTestScene(ColorValue penColor = 0) {
     ActiveRun() = TestRun();
-    ResetGraphicsLayer();
     ActiveRun().Scene = StartUpScene(penColor);
     return ActiveRun().Scene;
 }
@@ -40,9 +39,10 @@ inline void CentreFullScreenScene(SphereScene& scene, int width, int height) {
     SetFullScreenCentre(scene, width, height);
 }
 
-// One frame of scene drawn now into hDC through the frame loops' canvas, in the scene's pen.
-inline void DrawTestFrame(SphereScene& scene, FrameTarget target, HWND hWnd, HDC hDC) {
-    GdiCanvas canvas(target, scene.UseBlackScreen, hWnd, hDC);
+// One frame of scene drawn now into the layer's context through the frame loops' canvas, in the
+// scene's pen.
+inline void DrawTestFrame(SphereScene& scene, FrameTarget target, HWND hWnd, GraphicsLayer& layer) {
+    GdiCanvas canvas(target, scene.UseBlackScreen, hWnd, layer);
     DrawSphereFrame(scene, ClockSeconds(), scene.PenColor, canvas);
 }
 
