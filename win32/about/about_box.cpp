@@ -252,16 +252,6 @@ void AboutBox::About(const std::wstring& comment, AboutPicture hIcon) {
     ShowModal();
 }
 
-void AboutBox::AboutWithBitmap(const std::wstring& comment, int bitmapId) {
-    if (!Load()) return;
-    GdiObject<HBITMAP> bitmap(static_cast<HBITMAP>(LoadImageW(
-        ProgramInstance(), MAKEINTRESOURCEW(bitmapId), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
-    const AboutPicture picture = AboutPicture::FromBitmap(bitmap.Get());
-    // The box keeps the bitmap as long as it shows it (a modeless box outlives this call).
-    ownBitmap_ = std::move(bitmap);
-    About(comment, picture);
-}
-
 void AboutBox::ShowPicture(AboutPicture picture) {
     GdiObject<HBITMAP> previous = std::move(ownBitmap_);
     if (picture.Empty()) {

@@ -43,8 +43,6 @@ class AboutBox : public FormWindow {
     // Fills and shows the box (loading it first if needed). Shown modal (the default) it returns
     // once the box has closed; modeless at once. An empty picture shows the program's bitmap.
     void About(const std::wstring& comment, AboutPicture hIcon);
-    // As About, with the program's bitmap resource bitmapId as the picture.
-    void AboutWithBitmap(const std::wstring& comment, int bitmapId);
 
     // Auto-close interval in milliseconds (0: never). Write it after Load and before About.
     std::int32_t Interval();
@@ -112,7 +110,7 @@ class AboutBox : public FormWindow {
     std::int32_t timerIntervalMs_ = 0;  // the timer's interval, set anew with each load
     bool timerRunning_ = false;
     AboutPicture picture_;
-    GdiObject<HBITMAP> ownBitmap_;  // a bitmap the box loaded itself
+    GdiObject<HBITMAP> ownBitmap_;  // the program's bitmap, loaded by the box
     ModalDisabledWindows modalDisabled_;
 };
 
@@ -121,9 +119,8 @@ class AboutBox : public FormWindow {
 void ShowSaverAbout(AboutBox& box, const FormContext& context, bool pin, int iconId,
                     const std::wstring& comment);
 
-// Loads box and shows it with the picture, else with the bitmap resource bitmapId when that is
-// above 0, else with the program's bitmap.
+// Loads box and shows it with the picture (an empty one: the program's bitmap).
 void ShowAboutBox(AboutBox& box, const FormContext& context, const std::wstring& comment,
-                  int bitmapId, AboutPicture picture);
+                  AboutPicture picture);
 
 }  // namespace globulon

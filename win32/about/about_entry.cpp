@@ -20,18 +20,12 @@ void ShowSaverAbout(AboutBox& box, const FormContext& context, bool pin, int ico
 }
 
 void ShowAboutBox(AboutBox& box, const FormContext& context, const std::wstring& comment,
-                  int bitmapId, AboutPicture picture) {
+                  AboutPicture picture) {
     box.SetContext(context);
     box.Load();
     // Let the freshly made box settle before it is filled.
     if (!PumpMessages()) PostQuitMessage(0);
-    if (!picture.Empty()) {
-        box.About(comment, picture);
-    } else if (bitmapId > 0) {
-        box.AboutWithBitmap(comment, bitmapId);
-    } else {
-        box.About(comment, AboutPicture());
-    }
+    box.About(comment, picture);
 }
 
 }  // namespace globulon

@@ -57,7 +57,7 @@ void AddSysMenuItem(HWND hwnd, UINT id, const std::wstring& caption, bool withSe
 
 void ShowAboutFromMenu(AboutBox& box, HWND hwnd, const FormContext& context) {
     if (IsMinimised(hwnd)) ShowWindow(hwnd, SW_RESTORE);
-    ShowAboutBox(box, context, L"", 0, AboutPicture::FromIcon(WindowIcon(hwnd)));
+    ShowAboutBox(box, context, L"", AboutPicture::FromIcon(WindowIcon(hwnd)));
 }
 
 }  // namespace globulon

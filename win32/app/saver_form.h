@@ -24,7 +24,6 @@ class SaverForm : public FormWindow {
     // asked for that, and the system's own screen-saver start is refused.
     void WatchInput() { cursorWatch_.Start(program_.UseMouseMove); }
     void StopWatchingInput() { cursorWatch_.Stop(); }
-    const CursorWatch& Cursor() const { return cursorWatch_; }
 
     // Key and mouse-button handlers: every key and every click but a plain right click ends the
     // saver; a plain right click shows the About box over it. Another program taking the

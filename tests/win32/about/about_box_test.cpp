@@ -182,16 +182,6 @@ TEST_F(AboutBoxWindow, GivenIconIsShown) {
     EXPECT_EQ(image.top, (105 + 480) / 15);
 }
 
-TEST_F(AboutBoxWindow, BitmapResourceIsShownAndFreedWithTheBox) {
-    box.Modeless(true);
-    box.AboutWithBitmap(L"", 364);
-    HBITMAP bitmap = box.Picture().Bitmap;
-    ASSERT_NE(bitmap, nullptr);
-    EXPECT_EQ(GetObjectType(bitmap), static_cast<DWORD>(OBJ_BITMAP));
-    box.Unload();
-    EXPECT_EQ(GetObjectType(bitmap), 0u);
-}
-
 TEST_F(AboutBoxWindow, UnloadGivesBackFontsAndBitmap) {
     ShowModeless();
     auto textFont = reinterpret_cast<HFONT>(SendMessageW(box.AboutLabel(), WM_GETFONT, 0, 0));
