@@ -102,19 +102,21 @@ TEST_F(SaverFormTest, CloseRequestsEndTheSaverAndLeaveTheWindowToTheRun) {
     EXPECT_FALSE(form_.IsLoaded());
 }
 
+// System commands the default handling was asked to carry out; it reports each to the CBT hook
+// before acting on it.
+std::vector<WPARAM> carriedOut;
+
+// A named callback, not a lambda: 32-bit Windows calls it with the stdcall convention.
+LRESULT CALLBACK NoteSystemCommand(int code, WPARAM wParam, LPARAM lParam) {
+    if (code != HCBT_SYSCOMMAND) return CallNextHookEx(nullptr, code, wParam, lParam);
+    carriedOut.push_back(wParam);
+    return 1;  // seen; not carried out
+}
+
 // The system's own screen-saver start is refused; other system commands keep their meaning.
 TEST_F(SaverFormTest, RefusesTheScreenSaverCommandOnly) {
-    static std::vector<WPARAM> carriedOut;
     carriedOut.clear();
-    // The default handling reports each system command to the CBT hook before acting on it.
-    HHOOK cbt = SetWindowsHookExW(
-        WH_CBT,
-        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
-            if (code != HCBT_SYSCOMMAND) return CallNextHookEx(nullptr, code, wParam, lParam);
-            carriedOut.push_back(wParam);
-            return 1;  // seen; not carried out
-        },
-        nullptr, GetCurrentThreadId());
+    HHOOK cbt = SetWindowsHookExW(WH_CBT, NoteSystemCommand, nullptr, GetCurrentThreadId());
     ASSERT_NE(cbt, nullptr);
     EXPECT_EQ(SendMessageW(form_.Hwnd(), WM_SYSCOMMAND, SC_SCREENSAVE, 0), 0);
     // The same command number with the low bits set is not the screen-saver start.
