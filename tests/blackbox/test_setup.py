@@ -4,9 +4,9 @@ import subprocess
 import time
 import unittest
 
-from harness import (TITLE, GlobulonTestCase, control_rects, count_color, finish, get_setting,
-                     screenshot, set_setting, settings_exist, visible_windows, wait_until,
-                     window_texts, xdotool)
+from harness import (TITLE, GlobulonTestCase, ToolLines, control_rects, count_color, finish,
+                     get_setting, screenshot, set_setting, settings_exist, visible_windows,
+                     wait_until, window_geometry, window_texts, xdotool)
 
 DIALOG = f"^{TITLE}$"
 KEYS = ("ColorFixed", "ColorRandom", "BlackScreen", "MouseMove")
@@ -127,6 +127,23 @@ class PickingColours(SetupDialogCase):
         self.press("Return")
         self.assertEqual(finish(process, timeout=10), 0)
         self.assertEqual(get_setting("ColorFixed"), "0,25,255")
+
+    def test_keys_reach_the_same_list_after_another_program_had_the_foreground(self):
+        set_setting("ColorRandom", "0")
+        set_setting("ColorFixed", "10,20,30")
+        process, dialog = self.open_dialog()
+        self.press("alt+g")
+        taker = ToolLines("foreground_taker.exe")
+        self.addCleanup(taker.close)
+        took = taker.wait_for(lambda line: line.startswith("foreground="), timeout=15)
+        self.assertEqual(took, "foreground=1", "the tool did not get the foreground")
+        # A click on the dialog's bare corner brings it back: the focus is where the user left it.
+        x, y, _, height = window_geometry(dialog)
+        xdotool("mousemove", x + 4, y + height - 4, "click", 1)
+        time.sleep(0.3)
+        self.press("Down", "Return")
+        self.assertEqual(finish(process, timeout=10), 0)
+        self.assertEqual(get_setting("ColorFixed"), "10,21,30")
 
     def test_the_swatch_opens_the_picker_and_its_colour_fills_the_lists(self):
         set_setting("ColorRandom", "0")

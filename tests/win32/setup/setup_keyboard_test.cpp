@@ -30,36 +30,6 @@ TEST_F(SetupFormTest, TabMovesTheFocusAndTheDefaultButtonFollowsIt) {
     EXPECT_EQ(Stored(L"BlackScreen"), kMissing);
 }
 
-TEST_F(SetupFormTest, EnterPressesOkAgainOnceTheFocusLeftCancelByMouse) {
-    Open(true);
-    ASSERT_TRUE(GiveKeyboard(Id::OK));
-    PostMessageW(C(Id::OK), WM_KEYDOWN, VK_TAB, 0);
-    PumpMessages();
-    ASSERT_EQ(GetFocus(), C(Id::Cancel));
-    // A click on a check box takes the focus there without the dialog keys.
-    SetFocus(C(Id::Black));
-    PostMessageW(C(Id::Black), WM_KEYDOWN, VK_RETURN, 0);
-    PumpMessages();
-    EXPECT_TRUE(quit_);
-    EXPECT_EQ(Stored(L"ColorRandom"), L"1");
-}
-
-TEST_F(SetupFormTest, TheFocusComesBackToItsControlWhenTheDialogIsActivatedAgain) {
-    Store(L"ColorRandom", L"0");
-    Open(true);
-    ASSERT_TRUE(GiveKeyboard(Id::Green));
-    HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
-                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    ASSERT_NE(other, nullptr);
-    SetForegroundWindow(other);
-    PumpMessages();
-    ASSERT_EQ(GetActiveWindow(), other);
-    SetForegroundWindow(form.Hwnd());
-    PumpMessages();
-    EXPECT_EQ(GetFocus(), C(Id::Green));
-    DestroyWindow(other);
-}
-
 TEST_F(SetupFormTest, EnterPressesOkAndEscapeCancel) {
     Open();
     PostMessageW(C(Id::Black), WM_KEYDOWN, VK_ESCAPE, 0);
