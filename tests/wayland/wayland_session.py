@@ -1,0 +1,181 @@
+"""Real Wayland compositors for the tests, headless, as an unprivileged id (sway refuses root):
+sway with two outputs of different sizes, or weston; screenshots read as pictures; process
+lookups under a host.
+"""
+import os
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "blackbox"))
+from harness import finish, wait_until  # noqa: E402,F401
+
+PROGRAM = os.environ.get("GLOBULON_WAYLAND", "")
+POINTER_DEVICE = os.environ.get("GLOBULON_POINTER_DEVICE", "")
+NOBODY = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"]
+GREEN = (0, 255, 0)
+
+
+class Picture:
+    """A screenshot in binary PPM (what grim writes with -t ppm)."""
+
+    def __init__(self, data):
+        magic, size, depth, self.pixels = data.split(b"\n", 3)
+        assert magic == b"P6" and depth == b"255", magic
+        self.width, self.height = map(int, size.split())
+
+    def rgb(self, x, y):
+        at = (y * self.width + x) * 3
+        return tuple(self.pixels[at:at + 3])
+
+    def row(self, y, left, right):
+        return self.pixels[(y * self.width + left) * 3:(y * self.width + right) * 3]
+
+    def count(self, rgb, box):
+        """Pixels of colour rgb in box = (left, top, right, bottom)."""
+        left, top, right, bottom = box
+        wanted = bytes(rgb)
+        found = 0
+        for y in range(top, bottom):
+            row = self.row(y, left, right)
+            found += sum(1 for at in range(0, len(row), 3) if row[at:at + 3] == wanted)
+        return found
+
+    def differs(self, other, box):
+        left, top, right, bottom = box
+        return sum(self.row(y, left, right) != other.row(y, left, right) for y in range(top, bottom))
+
+
+def centre_box(output, side=200):
+    """A square of side pixels round the centre of output = (x, y, width, height)."""
+    x, y, width, height = output
+    return (x + (width - side) // 2, y + (height - side) // 2,
+            x + (width + side) // 2, y + (height + side) // 2)
+
+
+def process_tree(root):
+    """{pid: (name, parent)} of root and everything it started, directly or not."""
+    table = {}
+    for entry in filter(str.isdigit, os.listdir("/proc")):
+        try:
+            with open(f"/proc/{entry}/stat") as stat:
+                fields = stat.read()
+        except (FileNotFoundError, ProcessLookupError):
+            continue
+        name = fields[fields.index("(") + 1:fields.rindex(")")]
+        after = fields[fields.rindex(")") + 2:].split()
+        if after[0] != "Z":
+            table[int(entry)] = (name, int(after[1]))
+    found, frontier = {}, [root]
+    while frontier:
+        pid = frontier.pop()
+        for child, (name, parent) in table.items():
+            if parent == pid:
+                found[child] = (name, parent)
+                frontier.append(child)
+    return found
+
+
+def savers_under(root):
+    # The kernel keeps 15 characters of a process's name.
+    return [pid for pid, (name, _) in process_tree(root).items() if name == "globulon-waylan"]
+
+
+def cpu_seconds(pid):
+    with open(f"/proc/{pid}/stat") as stat:
+        fields = stat.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
+class Session:
+    """A folder the unprivileged id owns: its HOME, its runtime folder, a copy of the program."""
+
+    def __init__(self):
+        self.home = tempfile.mkdtemp(prefix="globulon-wayland-")
+        os.chmod(self.home, 0o755)
+        self.runtime = os.path.join(self.home, "runtime")
+        os.mkdir(self.runtime, 0o700)
+        os.mkdir(os.path.join(self.home, "bin"))
+        # A copy, not a link: the unprivileged id need not reach the build tree.
+        self.program = os.path.join(self.home, "bin", "globulon-wayland")
+        shutil.copy(PROGRAM, self.program)
+        if POINTER_DEVICE:
+            shutil.copy(POINTER_DEVICE, os.path.join(self.home, "bin", "pointer_device"))
+        for folder, _, files in os.walk(self.home):
+            shutil.chown(folder, 65534, 65534)
+            for name in files:
+                shutil.chown(os.path.join(folder, name), 65534, 65534)
+        self.compositor = None
+        self.display = None
+        self.extra = {}
+
+    def env(self):
+        return {"HOME": self.home, "XDG_RUNTIME_DIR": self.runtime,
+                "PATH": f"{self.home}/bin:/usr/bin:/bin", "WAYLAND_DISPLAY": self.display,
+                "ASAN_OPTIONS": os.environ.get("ASAN_OPTIONS", ""), **self.extra}
+
+    def command(self, *args):
+        return [*NOBODY, "env", "-i", *(f"{k}={v}" for k, v in self.env().items()), *args]
+
+    def run(self, *args, timeout=20):
+        return subprocess.run(self.command(*args), capture_output=True, text=True, timeout=timeout)
+
+    def start(self, *args, **options):
+        options.setdefault("stdin", subprocess.DEVNULL)
+        options.setdefault("stdout", subprocess.DEVNULL)
+        options.setdefault("stderr", subprocess.DEVNULL)
+        return subprocess.Popen(self.command(*args), start_new_session=True, **options)
+
+    def close(self):
+        if self.compositor:
+            if self.compositor.poll() is None:
+                self.compositor.send_signal(signal.SIGTERM)
+            finish(self.compositor, 10)
+        shutil.rmtree(self.home, ignore_errors=True)
+
+
+class Sway(Session):
+    def __init__(self, outputs, later=()):
+        """outputs: (x, y, width, height) of HEADLESS-1, -2, ...; later: of the outputs that
+        swaymsg create_output adds after them."""
+        super().__init__()
+        self.outputs = outputs
+        config = os.path.join(self.home, "sway.conf")
+        with open(config, "w") as lines:
+            for index, (x, y, width, height) in enumerate([*outputs, *later]):
+                lines.write(f"output HEADLESS-{index + 1} resolution {width}x{height} "
+                            f"position {x} {y}\n")
+            lines.write("default_border none\n")
+        self.display = "wayland-1"
+        self.extra = {"WLR_BACKENDS": "headless", "WLR_RENDERER": "pixman",
+                      "WLR_LIBINPUT_NO_DEVICES": "1", "WLR_HEADLESS_OUTPUTS": str(len(outputs))}
+        self.log = open(os.path.join(self.home, "sway.log"), "w")
+        self.compositor = self.start("sway", "-c", config, stdout=self.log, stderr=self.log)
+        sockets = wait_until(lambda: [name for name in os.listdir(self.runtime)
+                                      if name.startswith("sway-ipc.")], 20)
+        if not sockets:
+            raise AssertionError("sway did not start")
+        self.extra["SWAYSOCK"] = os.path.join(self.runtime, sockets[0])
+        if not wait_until(lambda: self.run("swaymsg", "-t", "get_outputs").returncode == 0, 20):
+            raise AssertionError("sway does not answer")
+
+    def swaymsg(self, *args):
+        result = self.run("swaymsg", "--", *args)
+        if result.returncode != 0:
+            raise AssertionError(f"swaymsg {args}: {result.stdout}{result.stderr}")
+        return result.stdout
+
+    def screenshot(self):
+        path = os.path.join(self.home, "shot.ppm")
+        result = self.run("grim", "-t", "ppm", path)
+        if result.returncode != 0:
+            raise AssertionError(f"grim: {result.stderr}")
+        with open(path, "rb") as data:
+            return Picture(data.read())
+
+    def close(self):
+        self.log.close()
+        super().close()
