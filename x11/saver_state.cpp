@@ -23,7 +23,7 @@ bool InitSaver(SaverState& state, Display* display, const TargetWindow& target,
     settings.UseRandomColors = options.RandomColors;
     if (options.RandomColors) {
         // Red until the first change, due at once. The seed's thousandths are the generator's.
-        state.Random.Reseed(ProcessSeed() / 1000.0);
+        state.Random.Reseed(ProcessSeed());
         settings.PenColor = MakeColor(255, 0, 0);
     } else {
         settings.PenColor = penColor;

@@ -86,7 +86,7 @@ void ReadSettings(ProgramState& program) {
     program.UseMouseMove = settings.UseMouseMove;
     scene.UseRandomColors = settings.UseRandomColors;
     if (settings.UseRandomColors) {
-        program.Random.Reseed(ClockSeconds());
+        program.Random.Reseed(SeedFromClockSeconds(ClockSeconds()));
         scene.PenColor = MakeColor(255, 0, 0);
     } else {
         scene.PenColor = settings.FixedColor;
