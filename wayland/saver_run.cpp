@@ -2,9 +2,9 @@
 #include "wayland/saver_run.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
+#include "core/front_end.h"
 #include "wayland/local_clock.h"
 
 namespace globulon::wayland {
@@ -83,22 +83,13 @@ bool StartRun(SaverRun& run, wl_display* display, const Options& options, std::s
     }
     run.Input.emplace(run.Globals.Seat);
 
-    SphereScene settings;
-    settings.Pi = 4.0 * std::atan(1.0);
-    settings.RimMax = 13;
-    settings.TwipsPerPixelX = TwipsPerPixel;
-    settings.TwipsPerPixelY = TwipsPerPixel;
-    settings.UseBlackScreen = true;
-    settings.UseRandomColors = options.RandomColors;
-    if (options.RandomColors) {
-        // Red until the first change, due at once. The seed's thousandths are the generator's.
-        run.Random.Reseed(ProcessSeed() / 1000.0);
-        settings.PenColor = MakeColor(255, 0, 0);
-    } else {
-        settings.PenColor = options.PenColor;
-    }
-    run.Core = SaverCore({MonitorSphere{{}, settings}}, ColorPace::FullScreen, run.Random.Draws());
-    run.Canvas.emplace(run.Outputs, settings.PenColor);
+    StartUp startUp;
+    startUp.RandomPen = options.RandomColors;
+    startUp.FixedPen = options.PenColor;
+    startUp.Seed = ProcessSeed();
+    // No spheres until the outputs have their pictures: LayOutSpheres gives them.
+    run.Core = StartFullScreen(startUp, {});
+    run.Canvas.emplace(run.Outputs, run.Core.PenColor());
     if (wl_display_roundtrip(display) < 0) {
         problem = "the compositor ended the connection";
         return false;

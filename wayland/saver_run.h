@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "core/sphere/random_source.h"
 #include "core/sphere/saver_core.h"
 #include "wayland/input_watch.h"
 #include "wayland/options.h"
@@ -20,16 +19,13 @@
 
 namespace globulon::wayland {
 
-// Twips per pixel of a 96-dots-per-inch screen, as the Windows program counts: the sphere then
-// has the same size in physical pixels as there.
-inline constexpr std::int16_t TwipsPerPixel = 15;
-
 struct SaverRun {
     WaylandGlobals Globals;
     wl_registry* Registry = nullptr;
     std::vector<std::unique_ptr<OutputSurface>> Outputs;
     std::optional<InputWatch> Input;
-    RandomSource Random;  // the pen colours' draws
+    // The spheres in the output's physical pixels at 96 dots per inch, as the Windows program
+    // counts: the same size in pixels as there.
     SaverCore Core;
     std::optional<ShmCanvas> Canvas;
     bool MadeSurface = false;  // once true, no surface left means the compositor closed them
