@@ -137,6 +137,42 @@ class Session:
         shutil.rmtree(self.home, ignore_errors=True)
 
 
+class Weston(Session):
+    """weston's headless backend with one output; --debug offers its screenshooter."""
+
+    def __init__(self, width, height):
+        super().__init__()
+        self.output = (0, 0, width, height)
+        self.display = "wayland-w"
+        self.log = open(os.path.join(self.home, "weston.log"), "w")
+        self.compositor = self.start("weston", "--backend=headless-backend.so",
+                                     f"--socket={self.display}", f"--width={width}",
+                                     f"--height={height}", "--use-pixman", "--debug",
+                                     "--idle-time=0", stdout=self.log, stderr=self.log)
+        if not wait_until(lambda: os.path.exists(os.path.join(self.runtime, self.display)), 20):
+            raise AssertionError("weston did not start")
+        self.shots = os.path.join(self.home, "shots")
+        os.mkdir(self.shots)
+        shutil.chown(self.shots, 65534, 65534)
+
+    def screenshot(self):
+        for name in os.listdir(self.shots):
+            os.remove(os.path.join(self.shots, name))
+        result = subprocess.run(self.command("sh", "-c", f"cd {self.shots} && "
+                                             "weston-screenshooter"),
+                                capture_output=True, text=True, timeout=20)
+        names = os.listdir(self.shots)
+        if result.returncode != 0 or not names:
+            raise AssertionError(f"weston-screenshooter: {result.stdout}{result.stderr}")
+        converted = subprocess.run(["convert", os.path.join(self.shots, names[0]), "ppm:-"],
+                                   capture_output=True, check=True)
+        return Picture(converted.stdout)
+
+    def close(self):
+        self.log.close()
+        super().close()
+
+
 class Sway(Session):
     def __init__(self, outputs, later=()):
         """outputs: (x, y, width, height) of HEADLESS-1, -2, ...; later: of the outputs that
