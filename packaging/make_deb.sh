@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the Debian package of the X11 program: a Release build with Debian's hardening flags,
+# Builds the Debian package of the X11 and Wayland programs: a Release build with Debian's hardening flags,
 # stripped as Debian strips, staged by cmake --install and packed by dpkg-deb. The same sources
 # and SOURCE_DATE_EPOCH (else the last commit's date) give the same package, byte for byte.
 # Usage: make_deb.sh <out.deb>   (the version is CMakeLists.txt's project() version)
@@ -15,7 +15,7 @@ export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
     -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
     -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
-cmake --build "$build" --target globulon_x11
+cmake --build "$build" --target globulon_x11 globulon_wayland
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 
 stage=$(mktemp -d)
@@ -23,9 +23,9 @@ trap 'rm -rf "$stage"' EXIT
 # Staged where dpkg-shlibdeps looks for a package's files.
 tree="$stage/debian/globulon"
 DESTDIR="$tree" cmake --install "$build" >/dev/null
-program="$tree/usr/libexec/xscreensaver/globulon"
+programs=("$tree/usr/libexec/xscreensaver/globulon" "$tree/usr/bin/globulon-wayland")
 # As dh_strip does for a program: no symbols, no compiler notes.
-strip --strip-unneeded --remove-section=.comment --remove-section=.note "$program"
+strip --strip-unneeded --remove-section=.comment --remove-section=.note "${programs[@]}"
 
 doc="$tree/usr/share/doc/globulon"
 mkdir -p "$doc"
@@ -39,13 +39,13 @@ globulon ($version) unstable; urgency=medium
  -- $maintainer  $(date -R -u -d "@$SOURCE_DATE_EPOCH")
 END
 gzip -9n <"$stage/changelog" >"$doc/changelog.gz"
-gzip -9n "$tree/usr/share/man/man6/globulon.6x"
+gzip -9n "$tree/usr/share/man/man6/globulon.6x" "$tree/usr/share/man/man6/globulon-wayland.6"
 
 # dpkg-shlibdeps reads the package list from a debian/control and finds the package's root by
 # its DEBIAN folder.
 mkdir -p "$tree/DEBIAN"
 printf 'Source: globulon\n\nPackage: globulon\nArchitecture: amd64\n' >"$stage/debian/control"
-depends=$(cd "$stage" && dpkg-shlibdeps -O "${program#"$stage/"}" | sed -n 's/^shlibs:Depends=//p')
+depends=$(cd "$stage" && dpkg-shlibdeps -O "${programs[@]#"$stage/"}" | sed -n 's/^shlibs:Depends=//p')
 size=$(du -sk --apparent-size "$tree/usr" | cut -f1)
 
 sed -e "s/@VERSION@/$version/" -e "s/@SIZE@/$size/" -e "s/@DEPENDS@/$depends/" \
@@ -55,7 +55,7 @@ sed -e "s/@VERSION@/$version/" -e "s/@SIZE@/$size/" -e "s/@DEPENDS@/$depends/" \
 # Fixed permissions and times: what is packed depends on the sources only.
 find "$tree" -type d -exec chmod 755 {} +
 find "$tree" -type f -exec chmod 644 {} +
-chmod 755 "$program"
+chmod 755 "${programs[@]}"
 find "$tree" -exec touch --no-dereference -d "@$SOURCE_DATE_EPOCH" {} +
 mkdir -p "$(dirname "$out")"
 dpkg-deb --root-owner-group -Zxz --build "$tree" "$out" >/dev/null

@@ -13,7 +13,8 @@ GLOBULON_PACKAGES=(cmake ninja-build g++ googletest clang-format clang libclang-
     wixl msitools zip libx11-dev libxml2-utils xserver-xephyr
     libxinerama-dev x11-xserver-utils xscreensaver xsecurelock dpkg-dev lintian
     mate-screensaver dbus-daemon libglib2.0-bin
-    osslsigncode faketime openssl)
+    osslsigncode faketime openssl
+    libwayland-dev wayland-protocols sway swayidle grim wtype weston)
 
 log() { printf '\n== %s\n' "$*"; }
 

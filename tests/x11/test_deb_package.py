@@ -21,7 +21,9 @@ PACKAGE_FILES = ["usr/libexec/xscreensaver/globulon",
                  "usr/share/applications/screensavers/globulon.desktop",
                  "usr/share/man/man6/globulon.6x.gz",
                  "usr/share/doc/globulon/copyright",
-                 "usr/share/doc/globulon/changelog.gz"]
+                 "usr/share/doc/globulon/changelog.gz",
+                 "usr/bin/globulon-wayland",
+                 "usr/share/man/man6/globulon-wayland.6.gz"]
 
 
 def project_version():
@@ -52,9 +54,9 @@ class DebianPackageTest(unittest.TestCase):
             self.dpkg(root, "--install", self.package)
             for path in PACKAGE_FILES:
                 self.assertTrue(os.path.isfile(os.path.join(root, path)), path)
-            program = os.path.join(root, PACKAGE_FILES[0])
-            self.assertEqual(subprocess.run([program, "--help"], capture_output=True).returncode,
-                             0)
+            for program in (PACKAGE_FILES[0], "usr/bin/globulon-wayland"):
+                self.assertEqual(subprocess.run([os.path.join(root, program), "--help"],
+                                                capture_output=True).returncode, 0, program)
             with open(os.path.join(root, PACKAGE_FILES[2])) as entry:
                 self.assertIn("Exec=/usr/libexec/xscreensaver/globulon -root\n", entry.read())
             self.dpkg(root, "--remove", "globulon")
