@@ -164,8 +164,9 @@ class Weston(Session):
         names = os.listdir(self.shots)
         if result.returncode != 0 or not names:
             raise AssertionError(f"weston-screenshooter: {result.stdout}{result.stderr}")
-        converted = subprocess.run(["convert", os.path.join(self.shots, names[0]), "ppm:-"],
-                                   capture_output=True, check=True)
+        # A clear pixel is black, not the white ImageMagick would flatten it to.
+        converted = subprocess.run(["convert", os.path.join(self.shots, names[0]), "-alpha",
+                                    "off", "ppm:-"], capture_output=True, check=True)
         return Picture(converted.stdout)
 
     def close(self):
