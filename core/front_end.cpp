@@ -1,6 +1,7 @@
 // The start-up scene and the saver a front end runs; see front_end.h.
 #include "core/front_end.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -23,7 +24,8 @@ std::function<float()> SeededDraws(std::uint32_t seed) {
 
 std::int16_t TwipsPerPixelForDpi(int dpi) {
     if (dpi <= 0) return TwipsPerPixelAt96Dpi;
-    return RoundToInteger<std::int16_t>(1440.0 / dpi).value_or(TwipsPerPixelAt96Dpi);
+    // Lengths in twips are divided by it: never 0, even beyond 2880 dots per inch.
+    return std::max<std::int16_t>(1, RoundToInteger<std::int16_t>(1440.0 / dpi).value_or(1));
 }
 
 SphereScene StartUpScene(const StartUp& startUp) {

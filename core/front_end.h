@@ -15,7 +15,7 @@
 // - The monitors: each monitor (output) as a PixelRect in the front end's pixels, the primary one
 //   first, with the corner of the drawing area in the same pixels. Each gets a sphere of its own.
 // - One integer seed (StartUp::Seed), the only source of the random pen's colours, chosen once
-//   at start-up.
+//   at start-up (SeedFromClockSeconds in core/sphere/random_source.h makes one from a clock).
 // - The loop: a frame (SaverCore::Tick), then a wait of FrameWaitSeconds during which the front
 //   end handles its events; after the monitors change, SaverCore::LayOut.
 //
@@ -55,8 +55,8 @@ struct StartUp {
     std::uint32_t Seed = 0;
 };
 
-// Twips per pixel at dpi dots per inch, halves to even; TwipsPerPixelAt96Dpi for a dpi of 0 or
-// less, which no screen has.
+// Twips per pixel at dpi dots per inch, halves to even, at least 1; TwipsPerPixelAt96Dpi for a
+// dpi of 0 or less, which no screen has.
 std::int16_t TwipsPerPixelForDpi(int dpi);
 
 // The scene every sphere starts from: pi, 13 rim points, the screen's scale, the background and

@@ -1,15 +1,16 @@
 #!/usr/bin/env python3
-"""Keeps the tree's layers: one window-free core under two programs, floors inside the Windows one.
+"""Keeps the tree's layers: one window-free core under its front ends, floors inside the Windows one.
 
-    win32/app  >  win32/setup  >  win32/about, win32/scene  >  win32/host     x11/   wayland/
+    win32/app  >  win32/setup  >  win32/about, win32/scene  >  win32/host     x11/     wayland/
                                       core/
 
-core/ includes only core/ and the standard library: no Win32 header, no Xlib, no Wayland.
-win32/, x11/ and wayland/ stand on core/ and never include each other; only win32/ includes
-Win32 headers, only x11/ Xlib, only wayland/ Wayland's.
+core/ includes only core/ and the standard library: no Win32 header, no Xlib, no Wayland. Each
+front end (win32/, x11/, wayland/) stands on core/ and its own folder alone, never on another
+front end; only x11/ includes Xlib, only wayland/ Wayland's headers, only win32/ Win32 headers.
 Inside win32/ each floor includes only the floors below it, never one beside or above.
 
-Tests in tests/core/, tests/win32/<floor>/ and tests/x11/ keep the rules of the code they test.
+Tests in tests/core/, tests/win32/<floor>/, tests/x11/ and tests/wayland/ keep the rules of the
+code they test.
 Prints each include that breaks them and exits 1; exits 0 when there is none.
 """
 import pathlib
@@ -23,7 +24,9 @@ WIN32_HEADER = re.compile(
     r"(?i)^(win[^/]*\.h|[^/]*api\.h|commctrl\.h|commdlg\.h|shellapi\.h|shlobj\.h|shlwapi\.h|"
     r"objbase\.h|ole2\.h|oleauto\.h|dwmapi\.h|uxtheme\.h|mmsystem\.h|versionhelpers\.h)$")
 XLIB_HEADER = re.compile(r"^X11/")
-WAYLAND_HEADER = re.compile(r"^wayland-(client|cursor|egl|util)")
+WAYLAND_HEADER = re.compile(r"^(wayland-[^/]*\.h|[^/]*-client-protocol\.h)$")
+# Front ends of a single folder; win32/ has floors instead.
+FLAT_FRONT_ENDS = ("x11", "wayland")
 
 
 def layer_of(relative):
@@ -32,7 +35,7 @@ def layer_of(relative):
     parts = relative.split("/")
     if parts[0] == "tests":
         parts = parts[1:]
-    if len(parts) > 1 and parts[0] in ("core", "x11", "wayland"):
+    if len(parts) > 1 and parts[0] in ("core",) + FLAT_FRONT_ENDS:
         return parts[0]
     if len(parts) > 2 and parts[0] == "win32" and parts[1] in WIN32_FLOORS:
         return f"win32/{parts[1]}"
