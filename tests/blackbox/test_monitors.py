@@ -60,14 +60,13 @@ class TwoMonitors(GlobulonTestCase):
         quiet("wine", "reg", "add", r"HKCU\Software\Wine\X11 Driver", "/v", "UseXRandR", "/t",
               "REG_SZ", "/d", "N", "/f")
         subprocess.run(["wineserver", "-w"])
-        cls.server = subprocess.Popen(["wineserver", "-p"], stdin=subprocess.DEVNULL,
-                                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        # Returns once the server answers, so the next program uses this persistent one.
+        quiet("wineserver", "-p")
         quiet("wine", os.environ["GLOBULON_SCR"], "/a")  # starts Wine's services
 
     @classmethod
     def tearDownClass(cls):
         quiet("wineserver", "-k")
-        cls.server.wait()
         cls.xephyr.kill()
         cls.xephyr.wait()
         os.environ.update(cls.outer)
