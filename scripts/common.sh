@@ -72,8 +72,11 @@ stop_display() {
     GLOBULON_XVFB_PID=""
 }
 
-# A persistent wineserver makes each Wine process start in a fraction of a second.
-start_wineserver() { wineserver -p </dev/null >/dev/null 2>&1 & }
+# A persistent wineserver makes each Wine process start in a fraction of a second. It goes on in
+# the background by itself and returns once it answers: started with "&" instead, the next Wine
+# program could win the race, start a server of its own that ends with its last client, and a
+# later program then start while that one was ending, and fail without a word.
+start_wineserver() { wineserver -p </dev/null >/dev/null 2>&1 || true; }
 stop_wineserver() { wineserver -k >/dev/null 2>&1 || true; }
 
 # The first Windows program after wineserver starts also starts Wine's services and desktop,

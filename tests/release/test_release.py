@@ -205,16 +205,16 @@ def setUpModule():
     subprocess.run(["wineboot", "-i"], env=WINE_ENV, stdin=subprocess.DEVNULL,
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
     subprocess.run(["wineserver", "-w"], env=WINE_ENV, check=True)
-    global WINESERVER
-    WINESERVER = subprocess.Popen(["wineserver", "-p"], env=WINE_ENV, stdin=subprocess.DEVNULL,
-                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    # Returns once the server answers (it goes on in the background), so the first program
+    # below connects to this persistent one rather than starting a short-lived one of its own.
+    subprocess.run(["wineserver", "-p"], env=WINE_ENV, stdin=subprocess.DEVNULL,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
     # The first program starts Wine's services, which would hold a captured output open.
     wine("reg", "query", r"HKLM\Software")
 
 
 def tearDownModule():
     subprocess.run(["wineserver", "-k"], env=WINE_ENV)
-    WINESERVER.wait(timeout=30)
     XVFB.terminate()
     XVFB.wait(timeout=30)
 
