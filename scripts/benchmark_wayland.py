@@ -15,8 +15,10 @@ ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), ".."))
 os.environ.setdefault("GLOBULON_WAYLAND", os.path.join(ROOT, "build", "deb", "wayland",
                                                        "globulon-wayland"))
 X11_PROGRAM = os.path.join(ROOT, "build", "deb", "x11", "globulon")
-sys.path.insert(0, os.path.join(ROOT, "tests", "wayland"))
-from wayland_session import GREEN, Sway, centre_box, cpu_seconds, wait_until  # noqa: E402
+sys.path.insert(0, os.path.join(ROOT, "tests", "support"))
+from processes import cpu_seconds  # noqa: E402
+from waits import wait_until  # noqa: E402
+from wayland_session import GREEN, Sway, centre_box  # noqa: E402
 
 WIDTH, HEIGHT = 1920, 1080
 

@@ -4,29 +4,26 @@ Environment: GLOBULON_SCR (the program), GLOBULON_TOOLS (the build's tests folde
 GLOBULON_VERSION (the version the build gave the program), DISPLAY, WINEPREFIX. Everything here
 talks to Wine and X from outside, as a user or the system would.
 """
-import hashlib
 import os
 import queue
 import re
 import subprocess
+import sys
 import threading
 import tempfile
 import time
 import unittest
+
+# The screen reader and the waits are shared with the other Python tests and the benchmark.
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
+from waits import CHANGE_WINDOW, DEADLINE, finish, wait_until  # noqa: E402,F401
+from x_screen import PixelWatch, ScreenReader  # noqa: E402,F401
 
 SCR = os.environ.get("GLOBULON_SCR", "")
 TOOLS = os.environ.get("GLOBULON_TOOLS", "")
 VERSION = os.environ.get("GLOBULON_VERSION", "")
 SETTINGS_KEY = r"HKCU\Software\Globulon Screen Saver\Setting"
 TITLE = "Globulon Screen Saver"
-
-# How long a test waits for what it checks (a window, a sphere, a changed picture, an end) before
-# it calls it missing: long enough for a loaded 2-core machine, where Wine takes seconds to start
-# a program. A wait ends as soon as its condition holds, so a passing run never waits this long.
-DEADLINE = 30
-# A cycle of the sphere ends with a three-second rest in which nothing is drawn: a picture watched
-# for change over this long changes at least once while the program draws.
-CHANGE_WINDOW = 8
 
 
 def start(*args):
@@ -40,26 +37,6 @@ def start_tool(name, *args):
     return subprocess.Popen(["wine", os.path.join(TOOLS, name), *args],
                             stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
                             stderr=subprocess.STDOUT, text=True)
-
-
-def finish(process, timeout):
-    """Waits for the process to end; returns its exit code, or None after killing it."""
-    try:
-        return process.wait(timeout=timeout)
-    except subprocess.TimeoutExpired:
-        process.kill()
-        process.wait()
-        return None
-
-
-def wait_until(predicate, timeout, interval=0.1):
-    """Polls predicate until it is true or timeout seconds passed; returns its last value."""
-    deadline = time.monotonic() + timeout
-    while True:
-        value = predicate()
-        if value or time.monotonic() >= deadline:
-            return value
-        time.sleep(interval)
 
 
 # --- settings ------------------------------------------------------------------------------
@@ -359,79 +336,3 @@ def focused_control(title):
 
 def menu_open(title):
     return control_state(title)[1]
-
-
-class ScreenReader:
-    """Reads pixels of the X screen straight through Xlib: fast enough to catch one frame."""
-
-    def __init__(self):
-        import ctypes
-        xlib = ctypes.CDLL("libX11.so.6")
-        xlib.XOpenDisplay.restype = ctypes.c_void_p
-        xlib.XDefaultRootWindow.restype = ctypes.c_ulong
-        xlib.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
-        xlib.XGetImage.restype = ctypes.c_void_p
-        xlib.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int,
-                                   ctypes.c_uint, ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
-        xlib.XGetPixel.restype = ctypes.c_ulong
-        xlib.XGetPixel.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int]
-        xlib.XDestroyImage.argtypes = [ctypes.c_void_p]
-        xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
-        self._xlib = xlib
-        self._display = xlib.XOpenDisplay(None)
-        self._root = xlib.XDefaultRootWindow(self._display)
-
-    def pixels(self, x, y, width=1, height=1):
-        """The (r, g, b) of each pixel of the rectangle, row by row ([] when it cannot be read)."""
-        xlib = self._xlib
-        z_pixmap, all_planes = 2, 0xFFFFFFFF
-        image = xlib.XGetImage(self._display, self._root, x, y, width, height, all_planes,
-                               z_pixmap)
-        if not image:
-            return []
-        values = [xlib.XGetPixel(image, i, j) for j in range(height) for i in range(width)]
-        xlib.XDestroyImage(image)
-        return [((p >> 16) & 255, (p >> 8) & 255, p & 255) for p in values]
-
-    def digest(self, x, y, width, height):
-        """A digest of the rectangle's pixels ("" when it cannot be read)."""
-        image = self._xlib.XGetImage(self._display, self._root, x, y, width, height, 0xFFFFFFFF,
-                                     2)
-        if not image:
-            return ""
-        import ctypes
-        # XImage: width, height, xoffset, format, then the data pointer; bytes_per_line is the
-        # eleventh field.
-        data = ctypes.cast(image, ctypes.POINTER(ctypes.c_void_p))[2]
-        bytes_per_line = ctypes.cast(image, ctypes.POINTER(ctypes.c_int))[11]
-        value = hashlib.sha1(ctypes.string_at(data, bytes_per_line * height)).hexdigest()
-        self._xlib.XDestroyImage(image)
-        return value
-
-    def close(self):
-        self._xlib.XCloseDisplay(self._display)
-
-
-class PixelWatch:
-    """Reads one pixel of the X screen as fast as it can, in a thread, until stopped: catches
-    what a screenshot is too slow for, such as one wrong frame of a few milliseconds."""
-
-    def __init__(self, x, y):
-        import threading
-        self._x, self._y = x, y
-        self.samples = []  # (r, g, b) per reading
-        self._stop = threading.Event()
-        self._thread = threading.Thread(target=self._watch, daemon=True)
-        self._thread.start()
-
-    def _watch(self):
-        reader = ScreenReader()
-        while not self._stop.is_set():
-            self.samples.extend(reader.pixels(self._x, self._y))
-            time.sleep(0.0005)
-        reader.close()
-
-    def stop(self):
-        self._stop.set()
-        self._thread.join()
-        return self.samples

@@ -4,11 +4,15 @@ weston offers no virtual keyboard, so no key is typed here.
 
 Environment: GLOBULON_WAYLAND (the program).
 """
+import os
 import signal
 import subprocess
+import sys
 import unittest
 
-from wayland_session import GREEN, Weston, centre_box, finish, wait_until
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "support"))
+from waits import DEADLINE, finish, wait_until  # noqa: E402
+from wayland_session import GREEN, Weston, centre_box  # noqa: E402
 
 SIZE = (1024, 768)
 WHOLE = (0, 0, *SIZE)
@@ -19,13 +23,13 @@ class WestonFallbackTest(unittest.TestCase):
         self.weston = Weston(*SIZE)
         self.addCleanup(self.weston.close)
         self.window = self.start("weston-simple-shm")
-        self.assertTrue(wait_until(lambda: self.window_pixels() > 1000, 15),
+        self.assertTrue(wait_until(lambda: self.window_pixels() > 1000, DEADLINE),
                         "the window does not show")
 
     def start(self, *args, **options):
         process = self.weston.start(*args, **options)
         self.addCleanup(lambda: (process.poll() is None and process.terminate(),
-                                 finish(process, 5)))
+                                 finish(process, DEADLINE)))
         return process
 
     def window_pixels(self):
@@ -35,11 +39,11 @@ class WestonFallbackTest(unittest.TestCase):
 
     def test_fullscreen_above_a_window_and_sigterm_ends_it(self):
         saver = self.start("globulon-wayland", "-random", stderr=subprocess.PIPE)
-        self.assertTrue(wait_until(lambda: self.window_pixels() == 0, 15), "the window shows")
+        self.assertTrue(wait_until(lambda: self.window_pixels() == 0, DEADLINE), "the window shows")
         saver.send_signal(signal.SIGTERM)
-        self.assertEqual(finish(saver, 5), 0, saver.stderr.read())
+        self.assertEqual(finish(saver, DEADLINE), 0, saver.stderr.read())
         saver.stderr.close()
-        self.assertTrue(wait_until(lambda: self.window_pixels() > 1000, 15),
+        self.assertTrue(wait_until(lambda: self.window_pixels() > 1000, DEADLINE),
                         "the window does not come back")
         self.assertIsNone(self.window.poll())
 

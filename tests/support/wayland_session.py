@@ -1,17 +1,18 @@
-"""Real Wayland compositors for the tests, headless, as an unprivileged id (sway refuses root):
-sway with two outputs of different sizes, or weston; screenshots read as pictures; process
-lookups under a host.
+"""Real Wayland compositors, headless, as an unprivileged id (sway refuses root): sway with
+outputs of given sizes, or weston; their screenshots read as pictures, and the waits on them.
+Shared by tests/wayland and scripts/benchmark.py.
+
+Environment: GLOBULON_WAYLAND (the program a session copies, unless it is given another),
+GLOBULON_POINTER_DEVICE (tests/wayland's pointer device, copied beside it when set).
 """
 import os
 import shutil
 import signal
 import subprocess
-import sys
 import tempfile
-import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "blackbox"))
-from harness import finish, wait_until  # noqa: E402,F401
+from processes import process_tree
+from waits import CHANGE_WINDOW, DEADLINE, finish, wait_until
 
 PROGRAM = os.environ.get("GLOBULON_WAYLAND", "")
 POINTER_DEVICE = os.environ.get("GLOBULON_POINTER_DEVICE", "")
@@ -45,8 +46,24 @@ class Picture:
         return found
 
     def differs(self, other, box):
+        """Rows of box = (left, top, right, bottom) that differ from the other picture's."""
         left, top, right, bottom = box
         return sum(self.row(y, left, right) != other.row(y, left, right) for y in range(top, bottom))
+
+    def changed_box(self, other):
+        """The smallest box (left, top, right, bottom) round every pixel that differs from the
+        other picture of the same size; None when none does."""
+        rows = [y for y in range(self.height) if self.row(y, 0, self.width) !=
+                other.row(y, 0, self.width)]
+        if not rows:
+            return None
+        left, right = self.width, 0
+        for y in rows:
+            mine, theirs = self.row(y, 0, self.width), other.row(y, 0, self.width)
+            columns = [x for x in range(self.width) if mine[3 * x:3 * x + 3] !=
+                       theirs[3 * x:3 * x + 3]]
+            left, right = min(left, columns[0]), max(right, columns[-1] + 1)
+        return (left, rows[0], right, rows[-1] + 1)
 
 
 def centre_box(output, side=200):
@@ -56,44 +73,16 @@ def centre_box(output, side=200):
             x + (width + side) // 2, y + (height + side) // 2)
 
 
-def process_tree(root):
-    """{pid: (name, parent)} of root and everything it started, directly or not."""
-    table = {}
-    for entry in filter(str.isdigit, os.listdir("/proc")):
-        try:
-            with open(f"/proc/{entry}/stat") as stat:
-                fields = stat.read()
-        except (FileNotFoundError, ProcessLookupError):
-            continue
-        name = fields[fields.index("(") + 1:fields.rindex(")")]
-        after = fields[fields.rindex(")") + 2:].split()
-        if after[0] != "Z":
-            table[int(entry)] = (name, int(after[1]))
-    found, frontier = {}, [root]
-    while frontier:
-        pid = frontier.pop()
-        for child, (name, parent) in table.items():
-            if parent == pid:
-                found[child] = (name, parent)
-                frontier.append(child)
-    return found
-
-
 def savers_under(root):
     # The kernel keeps 15 characters of a process's name.
     return [pid for pid, (name, _) in process_tree(root).items() if name == "globulon-waylan"]
 
 
-def cpu_seconds(pid):
-    with open(f"/proc/{pid}/stat") as stat:
-        fields = stat.read().rsplit(")", 1)[1].split()
-    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
-
-
 class Session:
-    """A folder the unprivileged id owns: its HOME, its runtime folder, a copy of the program."""
+    """A folder the unprivileged id owns: its HOME, its runtime folder, a copy of the program
+    (PROGRAM unless another is given)."""
 
-    def __init__(self):
+    def __init__(self, program=None):
         self.home = tempfile.mkdtemp(prefix="globulon-wayland-")
         os.chmod(self.home, 0o755)
         self.runtime = os.path.join(self.home, "runtime")
@@ -101,7 +90,7 @@ class Session:
         os.mkdir(os.path.join(self.home, "bin"))
         # A copy, not a link: the unprivileged id need not reach the build tree.
         self.program = os.path.join(self.home, "bin", "globulon-wayland")
-        shutil.copy(PROGRAM, self.program)
+        shutil.copy(program or PROGRAM, self.program)
         if POINTER_DEVICE:
             shutil.copy(POINTER_DEVICE, os.path.join(self.home, "bin", "pointer_device"))
         for folder, _, files in os.walk(self.home):
@@ -120,7 +109,7 @@ class Session:
     def command(self, *args):
         return [*NOBODY, "env", "-i", *(f"{k}={v}" for k, v in self.env().items()), *args]
 
-    def run(self, *args, timeout=20):
+    def run(self, *args, timeout=DEADLINE):
         return subprocess.run(self.command(*args), capture_output=True, text=True, timeout=timeout)
 
     def start(self, *args, **options):
@@ -129,19 +118,38 @@ class Session:
         options.setdefault("stderr", subprocess.DEVNULL)
         return subprocess.Popen(self.command(*args), start_new_session=True, **options)
 
+    def wait_for_picture(self, predicate, timeout=DEADLINE):
+        """Takes screenshots until predicate holds for one; returns it, or None when none did
+        in time."""
+        found = []
+
+        def holds():
+            picture = self.screenshot()
+            if predicate(picture):
+                found.append(picture)
+            return found
+
+        return found[0] if wait_until(holds, timeout, interval=0.2) else None
+
+    def picture_changes(self, box, timeout=CHANGE_WINDOW):
+        """True when the screen inside box = (left, top, right, bottom) changes within timeout
+        seconds."""
+        first = self.screenshot()
+        return bool(self.wait_for_picture(lambda picture: picture.differs(first, box), timeout))
+
     def close(self):
         if self.compositor:
             if self.compositor.poll() is None:
                 self.compositor.send_signal(signal.SIGTERM)
-            finish(self.compositor, 10)
+            finish(self.compositor, DEADLINE)
         shutil.rmtree(self.home, ignore_errors=True)
 
 
 class Weston(Session):
     """weston's headless backend with one output; --debug offers its screenshooter."""
 
-    def __init__(self, width, height):
-        super().__init__()
+    def __init__(self, width, height, program=None):
+        super().__init__(program)
         self.output = (0, 0, width, height)
         self.display = "wayland-w"
         self.log = open(os.path.join(self.home, "weston.log"), "w")
@@ -149,7 +157,8 @@ class Weston(Session):
                                      f"--socket={self.display}", f"--width={width}",
                                      f"--height={height}", "--use-pixman", "--debug",
                                      "--idle-time=0", stdout=self.log, stderr=self.log)
-        if not wait_until(lambda: os.path.exists(os.path.join(self.runtime, self.display)), 20):
+        if not wait_until(lambda: os.path.exists(os.path.join(self.runtime, self.display)),
+                          DEADLINE):
             raise AssertionError("weston did not start")
         self.shots = os.path.join(self.home, "shots")
         os.mkdir(self.shots)
@@ -160,7 +169,7 @@ class Weston(Session):
             os.remove(os.path.join(self.shots, name))
         result = subprocess.run(self.command("sh", "-c", f"cd {self.shots} && "
                                              "weston-screenshooter"),
-                                capture_output=True, text=True, timeout=20)
+                                capture_output=True, text=True, timeout=DEADLINE)
         names = os.listdir(self.shots)
         if result.returncode != 0 or not names:
             raise AssertionError(f"weston-screenshooter: {result.stdout}{result.stderr}")
@@ -175,10 +184,10 @@ class Weston(Session):
 
 
 class Sway(Session):
-    def __init__(self, outputs, later=()):
+    def __init__(self, outputs, later=(), program=None):
         """outputs: (x, y, width, height) of HEADLESS-1, -2, ...; later: of the outputs that
         swaymsg create_output adds after them."""
-        super().__init__()
+        super().__init__(program)
         self.outputs = outputs
         config = os.path.join(self.home, "sway.conf")
         with open(config, "w") as lines:
@@ -192,11 +201,12 @@ class Sway(Session):
         self.log = open(os.path.join(self.home, "sway.log"), "w")
         self.compositor = self.start("sway", "-c", config, stdout=self.log, stderr=self.log)
         sockets = wait_until(lambda: [name for name in os.listdir(self.runtime)
-                                      if name.startswith("sway-ipc.")], 20)
+                                      if name.startswith("sway-ipc.")], DEADLINE)
         if not sockets:
             raise AssertionError("sway did not start")
         self.extra["SWAYSOCK"] = os.path.join(self.runtime, sockets[0])
-        if not wait_until(lambda: self.run("swaymsg", "-t", "get_outputs").returncode == 0, 20):
+        if not wait_until(lambda: self.run("swaymsg", "-t", "get_outputs").returncode == 0,
+                          DEADLINE):
             raise AssertionError("sway does not answer")
 
     def swaymsg(self, *args):
