@@ -19,6 +19,10 @@ constexpr wl_buffer_listener ReleaseListener = {OnRelease};
 
 }  // namespace
 
+std::uint32_t XrgbPixel(ColorValue color) {
+    return 0xFF000000 | ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
+}
+
 std::unique_ptr<ShmBuffer> ShmBuffer::Make(wl_shm* shm, std::int32_t width, std::int32_t height) {
     if (width <= 0 || height <= 0 || width > 32768 || height > 32768) return nullptr;
     std::unique_ptr<ShmBuffer> made(new ShmBuffer);
@@ -27,7 +31,6 @@ std::unique_ptr<ShmBuffer> ShmBuffer::Make(wl_shm* shm, std::int32_t width, std:
     made->bytes_ = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4;
     const int file = memfd_create("globulon-picture", MFD_CLOEXEC);
     if (file < 0) return nullptr;
-    // A fresh file reads as zeros: black in XRGB8888.
     void* mapped = MAP_FAILED;
     if (ftruncate(file, static_cast<off_t>(made->bytes_)) == 0) {
         mapped = mmap(nullptr, made->bytes_, PROT_READ | PROT_WRITE, MAP_SHARED, file, 0);
@@ -37,6 +40,7 @@ std::unique_ptr<ShmBuffer> ShmBuffer::Make(wl_shm* shm, std::int32_t width, std:
         return nullptr;
     }
     made->pixels_ = static_cast<std::uint32_t*>(mapped);
+    std::fill_n(made->pixels_, made->bytes_ / 4, XrgbPixel(MakeColor(0, 0, 0)));
     wl_shm_pool* pool = wl_shm_create_pool(shm, file, static_cast<std::int32_t>(made->bytes_));
     made->buffer_ =
         wl_shm_pool_create_buffer(pool, 0, width, height, width * 4, WL_SHM_FORMAT_XRGB8888);

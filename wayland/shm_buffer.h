@@ -7,9 +7,15 @@
 #include <cstdint>
 #include <memory>
 
+#include "core/color_value.h"
 #include "core/sphere/sphere_model.h"
 
 namespace globulon::wayland {
+
+// A colour as an XRGB8888 pixel. The unused top byte is all ones, as if it were an opaque alpha:
+// weston 10's screenshooter (pixman renderer) hands that byte back as the pixel's alpha, so a
+// picture with 0 there reads back clear.
+std::uint32_t XrgbPixel(ColorValue color);
 
 class ShmBuffer {
   public:

@@ -1,16 +1,14 @@
 // The frame's figures drawn into the outputs' pictures; see shm_canvas.h.
 #include "wayland/shm_canvas.h"
 
+#include "wayland/shm_buffer.h"
+
 namespace globulon::wayland {
 namespace {
 
-constexpr std::uint32_t BlackPixel = 0;
+const std::uint32_t BlackPixel = XrgbPixel(MakeColor(0, 0, 0));
 
 }  // namespace
-
-std::uint32_t XrgbPixel(ColorValue color) {
-    return ((color & 0xFF) << 16) | (color & 0xFF00) | ((color >> 16) & 0xFF);
-}
 
 ShmCanvas::ShmCanvas(std::vector<std::unique_ptr<OutputSurface>>& outputs, ColorValue penColor)
     : outputs_(outputs), pen_(XrgbPixel(penColor)) {}

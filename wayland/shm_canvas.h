@@ -34,7 +34,4 @@ class ShmCanvas final : public SaverCanvas {
     PixelPoint position_;
 };
 
-// A colour value as an XRGB8888 pixel.
-std::uint32_t XrgbPixel(ColorValue color);
-
 }  // namespace globulon::wayland
