@@ -2,12 +2,11 @@
 // --opt alike, --opt=value), without any window, so that it is tested natively.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "core/settings/setting_texts.h"
+#include "core/color_value.h"
 
 namespace globulon::wayland {
 
@@ -23,12 +22,9 @@ struct ParsedOptions {
     std::string Error;  // empty when the command line was good
 };
 
-// args: the command line without the program name. The last of -color and -random counts.
+// args: the command line without the program name. The last of -color and -random counts;
+// -color takes R,G,B or #rrggbb, and no colour names: there is no X server here to know them.
 ParsedOptions ParseOptions(const std::vector<std::string_view>& args);
-
-// "R,G,B" (three decimal numbers from 0 to 255) or "#rrggbb" (six hexadecimal digits); there is
-// no X server here to know colour names.
-std::optional<ColorValue> ParsePenColor(std::string_view text);
 
 // The text --help prints.
 std::string_view UsageText();

@@ -3,20 +3,12 @@
 
 #include <algorithm>
 #include <cctype>
-#include <charconv>
 #include <iterator>
+
+#include "core/settings/option_values.h"
 
 namespace globulon::x11 {
 namespace {
-
-// The whole text as one unsigned number in base: digits only, no sign, no spaces.
-std::optional<std::uint32_t> WholeNumber(std::string_view text, int base) {
-    std::uint32_t value = 0;
-    const char* end = text.data() + text.size();
-    const auto [stop, error] = std::from_chars(text.data(), end, value, base);
-    if (text.empty() || error != std::errc() || stop != end) return std::nullopt;
-    return value;
-}
 
 // The options every hack takes from the framework that have no meaning here: flags, and options
 // followed by a value.
@@ -24,17 +16,10 @@ constexpr std::string_view IgnoredFlags[] = {"-fps",        "-no-fps", "-install
                                              "-no-install", "-pair",   "-mono"};
 constexpr std::string_view IgnoredWithValue[] = {"-delay", "-visual", "-geometry"};
 
-// The text in quotes for a message of one line: control characters (a newline in an argument)
-// show as '?'.
+// A control character (a newline in an argument) never goes into a colour name the program may
+// print.
 bool IsControl(char c) {
     return std::iscntrl(static_cast<unsigned char>(c)) != 0;
-}
-
-std::string Quoted(std::string_view text) {
-    std::string quoted(1, '\'');
-    for (const char c : text) quoted.push_back(IsControl(c) ? '?' : c);
-    quoted.push_back('\'');
-    return quoted;
 }
 
 }  // namespace
@@ -42,27 +27,12 @@ std::string Quoted(std::string_view text) {
 std::optional<std::uint32_t> ParseWindowId(std::string_view text) {
     std::optional<std::uint32_t> id;
     if (text.starts_with("0x") || text.starts_with("0X")) {
-        id = WholeNumber(text.substr(2), 16);
+        id = ReadWholeNumber(text.substr(2), 16);
     } else {
-        id = WholeNumber(text, 10);
+        id = ReadWholeNumber(text, 10);
     }
     if (id == 0u) return std::nullopt;
     return id;
-}
-
-std::optional<ColorValue> ParseColorOption(std::string_view text) {
-    int channels[3] = {0, 0, 0};
-    for (int index = 0; index < 3; ++index) {
-        const std::size_t comma = text.find(',');
-        const bool lastChannel = index == 2;
-        // Two commas exactly: the last part has none, the others end at one.
-        if (lastChannel != (comma == std::string_view::npos)) return std::nullopt;
-        const std::optional<std::uint32_t> value = WholeNumber(text.substr(0, comma), 10);
-        if (!value || *value > 255) return std::nullopt;
-        channels[index] = static_cast<int>(*value);
-        if (!lastChannel) text.remove_prefix(comma + 1);
-    }
-    return MakeColor(channels[0], channels[1], channels[2]);
 }
 
 ParsedOptions ParseOptions(const std::vector<std::string_view>& args,
@@ -86,12 +56,12 @@ ParsedOptions ParseOptions(const std::vector<std::string_view>& args,
             std::ranges::find(IgnoredWithValue, name) != std::end(IgnoredWithValue);
         if (takesValue && !value) {
             if (index + 1 == args.size()) {
-                parsed.Error = "option " + Quoted(name) + " needs a value";
+                parsed.Error = "option " + QuotedArgument(name) + " needs a value";
                 return parsed;
             }
             value = args[++index];
         } else if (!takesValue && value) {
-            parsed.Error = "option " + Quoted(name) + " takes no value";
+            parsed.Error = "option " + QuotedArgument(name) + " takes no value";
             return parsed;
         }
 
@@ -111,26 +81,26 @@ ParsedOptions ParseOptions(const std::vector<std::string_view>& args,
         } else if (name == "-window-id") {
             windowId = ParseWindowId(*value);
             if (!windowId) {
-                parsed.Error =
-                    "-window-id wants a window id (decimal or 0x hex), not " + Quoted(*value);
+                parsed.Error = "-window-id wants a window id (decimal or 0x hex), not " +
+                               QuotedArgument(*value);
                 return parsed;
             }
         } else if (name == "-color") {
-            // Three numbers, or a name or form the X server knows ("green", "#00ff00",
+            // R,G,B or #rrggbb, or a name or form the X server knows ("green", "#0f0",
             // "rgb:00/ff/00"), which only the program with its display can look up.
-            const std::optional<ColorValue> color = ParseColorOption(*value);
+            const std::optional<ColorValue> color = ReadColorOption(*value);
             const bool nameLike = !value->empty() && value->find(',') == std::string_view::npos &&
                                   std::ranges::none_of(*value, IsControl);
             if (!color && !nameLike) {
                 parsed.Error = "-color wants R,G,B with each from 0 to 255 or a colour name, not " +
-                               Quoted(*value);
+                               QuotedArgument(*value);
                 return parsed;
             }
             options.RandomColors = false;
             options.PenColor = color.value_or(0);
             options.PenColorName = color ? "" : std::string(*value);
         } else if (!takesValue && std::ranges::find(IgnoredFlags, name) == std::end(IgnoredFlags)) {
-            parsed.Error = "unknown option " + Quoted(args[index]) + " (try --help)";
+            parsed.Error = "unknown option " + QuotedArgument(args[index]) + " (try --help)";
             return parsed;
         }
     }
@@ -138,7 +108,8 @@ ParsedOptions ParseOptions(const std::vector<std::string_view>& args,
     if (!windowId && screensaverWindow && *screensaverWindow) {
         windowId = ParseWindowId(screensaverWindow);
         if (!windowId) {
-            parsed.Error = "XSCREENSAVER_WINDOW is not a window id: " + Quoted(screensaverWindow);
+            parsed.Error =
+                "XSCREENSAVER_WINDOW is not a window id: " + QuotedArgument(screensaverWindow);
             return parsed;
         }
     }

@@ -48,9 +48,6 @@ ParsedOptions ParseOptions(const std::vector<std::string_view>& args,
 // A window id: decimal or hexadecimal after "0x", not 0, at most 32 bits.
 std::optional<std::uint32_t> ParseWindowId(std::string_view text);
 
-// "R,G,B": exactly three decimal numbers from 0 to 255.
-std::optional<ColorValue> ParseColorOption(std::string_view text);
-
 // The text --help prints.
 std::string_view UsageText();
 

@@ -1,5 +1,5 @@
 // Fuzzes the X11 program's option reader: any command line and XSCREENSAVER_WINDOW give either
-// usable options or a one-line reason, and every colour read as R,G,B reads back the same.
+// usable options or a one-line reason, and no window id read is 0.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <string>
@@ -38,12 +38,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     for (const std::string& word : words) {
         if (const auto id = x11::ParseWindowId(word)) fuzz::Require(*id != 0, "no window 0");
-        const auto color = x11::ParseColorOption(word);
-        if (!color) continue;
-        const std::string again = std::to_string(*color & 0xFF) + "," +
-                                  std::to_string((*color >> 8) & 0xFF) + "," +
-                                  std::to_string((*color >> 16) & 0xFF);
-        fuzz::Require(x11::ParseColorOption(again) == color, "a colour reads back the same");
     }
     return 0;
 }

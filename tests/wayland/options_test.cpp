@@ -14,13 +14,11 @@ TEST(Pen, RandomByDefaultAndTheLastOfColorAndRandomCounts) {
     EXPECT_TRUE(ParseOptions({"-color=1,2,3", "--random"}).Values.RandomColors);
 }
 
-TEST(Pen, ThreeNumbersOrSixHexDigits) {
-    EXPECT_EQ(ParsePenColor("255,0,128"), MakeColor(255, 0, 128));
-    EXPECT_EQ(ParsePenColor("#00Ff80"), MakeColor(0, 255, 128));
-    EXPECT_EQ(ParsePenColor("0,0,0"), MakeColor(0, 0, 0));
-    for (const char* bad : {"256,0,0", "1,2", "1,2,3,4", "-1,2,3", " 1,2,3", "1,,3", "#12345",
-                            "#1234567", "#12345g", "#+12345", "green", ""}) {
-        EXPECT_EQ(ParsePenColor(bad), std::nullopt) << bad;
+TEST(Pen, ThreeNumbersOrSixHexDigitsAndNoNames) {
+    EXPECT_EQ(ParseOptions({"-color", "#00Ff80"}).Values.PenColor, MakeColor(0, 255, 128));
+    EXPECT_EQ(ParseOptions({"-color=255,0,128"}).Values.PenColor, MakeColor(255, 0, 128));
+    for (const char* bad : {"green", "#0f0", "256,0,0", ""}) {
+        EXPECT_NE(ParseOptions({"-color", bad}).Error.find("R,G,B"), std::string::npos) << bad;
     }
 }
 

@@ -58,8 +58,17 @@ TEST(Pen, RandomByDefaultFixedWithColor) {
     EXPECT_TRUE(Parse({"-color", "1,2,3", "-random"}).Values.RandomColors);
 }
 
+TEST(Pen, NumbersAndSixHexDigitsAreReadHere) {
+    const ParsedOptions cases[] = {Parse({"-color", "0,255,128"}), Parse({"-color", "#00ff80"}),
+                                   Parse({"--color=#00FF80"})};
+    for (const ParsedOptions& parsed : cases) {
+        EXPECT_EQ(parsed.Values.PenColor, MakeColor(0, 255, 128));
+        EXPECT_EQ(parsed.Values.PenColorName, "");
+    }
+}
+
 TEST(Pen, NamesAndOtherFormsAreLeftToTheServer) {
-    for (const char* name : {"green", "#00ff00", "rgb:00/ff/00"}) {
+    for (const char* name : {"green", "#0f0", "rgb:00/ff/00"}) {
         const ParsedOptions parsed = Parse({"--color", name});
         EXPECT_FALSE(parsed.Values.RandomColors) << name;
         EXPECT_EQ(parsed.Values.PenColorName, name);
