@@ -12,12 +12,12 @@ import datetime
 import os
 import shutil
 import subprocess
-import sys
 import time
 
-sys.path.insert(0, os.path.dirname(__file__))
-from benchmark import (Snapshot, Xvfb, cycle_frames, prepare_wine, shares, spread,  # noqa: E402
-                       wine)
+from bench.hosts import Xvfb, prepare_wine, stop_wine, wine
+from bench.measure import cycle_frames
+from bench.probes import shares, wine_snapshot
+from bench.report import spread
 
 MONITORS = ("1024x768", "800x600")
 PROCESSES = ("program", "xserver", "wineserver", "helpers", "total")
@@ -39,14 +39,14 @@ def one_run(scr, seconds):
         saver = subprocess.Popen(["wine", scr, "/S"], stdin=subprocess.DEVNULL,
                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         time.sleep(1)  # start-up is measured by the single-monitor benchmark
-        before = Snapshot(saver.pid, xephyr.pid)
+        before = wine_snapshot(saver.pid, xephyr.pid)
         time.sleep(seconds)
-        after = Snapshot(saver.pid, xephyr.pid)
+        after = wine_snapshot(saver.pid, xephyr.pid)
         subprocess.run(["xdotool", "key", "a"])
         saver.wait(timeout=10)
         return shares(before, after)
     finally:
-        subprocess.run(["wineserver", "-k"], stderr=subprocess.DEVNULL)
+        stop_wine()
         xephyr.terminate()
         xephyr.wait()
         outer.stop()
