@@ -2,7 +2,8 @@
 # Builds everything and runs every test: formatting, native unit tests (with sanitizers) and the
 # X11 program in its hosts, a few seconds of each fuzz target, the Windows build's tests under
 # Wine on a virtual display, the 32-bit build, then the release packages (tests/release/, in a
-# Wine prefix of their own, and the Debian package in a scratch root).
+# Wine prefix of their own, and the Debian package in a scratch root; its Wayland program's cost
+# over a whole cycle in headless sway).
 # Every suite runs to its end, whatever an earlier one did; a summary closes the run, naming each
 # suite and the tests that failed in it. Exits non-zero on any failure.
 set -uo pipefail
@@ -78,7 +79,8 @@ else
 fi
 suite "Windows 32-bit build" win32_build
 suite "release: dist/ written, installed, upgraded and removed in a fresh Wine prefix" release
-suite "Debian package" python3 -m unittest -v tests/x11/test_deb_package.py
+suite "Debian package" python3 -m unittest -v tests/x11/test_deb_package.py \
+    tests/wayland/test_wayland_package.py
 
 log "summary"
 printf '%s\n' "${summary[@]}"

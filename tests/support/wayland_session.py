@@ -215,6 +215,11 @@ class Sway(Session):
             raise AssertionError(f"swaymsg {args}: {result.stdout}{result.stderr}")
         return result.stdout
 
+    def press_key(self):
+        """Types a space. wtype's keyboard exists only while it runs: it waits a moment before
+        the key so that the focused client has the new keyboard when the key comes."""
+        self.run("wtype", "-s", "300", "-k", "space")
+
     def screenshot(self):
         path = os.path.join(self.home, "shot.ppm")
         result = self.run("grim", "-t", "ppm", path)
