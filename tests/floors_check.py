@@ -1,14 +1,16 @@
 #!/usr/bin/env python3
-"""Keeps the tree's layers: one window-free core under two programs, floors inside the Windows one.
+"""Keeps the tree's layers: one window-free core under its front ends, floors inside the Windows one.
 
-    win32/app  >  win32/setup  >  win32/about, win32/scene  >  win32/host        x11/
+    win32/app  >  win32/setup  >  win32/about, win32/scene  >  win32/host     x11/     wayland/
                                       core/
 
-core/ includes only core/ and the standard library: no Win32 header, no Xlib. win32/ and x11/
-stand on core/ and never include each other; win32/ includes no Xlib, x11/ no Win32 header.
+core/ includes only core/ and the standard library: no Win32 header, no Xlib, no Wayland. Each
+front end (win32/, x11/, wayland/) stands on core/ and its own folder alone, never on another
+front end; only x11/ includes Xlib, only wayland/ Wayland's headers, only win32/ Win32 headers.
 Inside win32/ each floor includes only the floors below it, never one beside or above.
 
-Tests in tests/core/, tests/win32/<floor>/ and tests/x11/ keep the rules of the code they test.
+Tests in tests/core/, tests/win32/<floor>/, tests/x11/ and tests/wayland/ keep the rules of the
+code they test.
 Prints each include that breaks them and exits 1; exits 0 when there is none.
 """
 import pathlib
@@ -22,14 +24,18 @@ WIN32_HEADER = re.compile(
     r"(?i)^(win[^/]*\.h|[^/]*api\.h|commctrl\.h|commdlg\.h|shellapi\.h|shlobj\.h|shlwapi\.h|"
     r"objbase\.h|ole2\.h|oleauto\.h|dwmapi\.h|uxtheme\.h|mmsystem\.h|versionhelpers\.h)$")
 XLIB_HEADER = re.compile(r"^X11/")
+WAYLAND_HEADER = re.compile(r"^(wayland-[^/]*\.h|[^/]*-client-protocol\.h)$")
+# Front ends of a single folder; win32/ has floors instead.
+FLAT_FRONT_ENDS = ("x11", "wayland")
 
 
 def layer_of(relative):
-    """core, x11 or win32/<floor> for a path of the tree or of its tests; None for the rest."""
+    """core, x11, wayland or win32/<floor> for a path of the tree or of its tests; None for the
+    rest."""
     parts = relative.split("/")
     if parts[0] == "tests":
         parts = parts[1:]
-    if len(parts) > 1 and parts[0] in ("core", "x11"):
+    if len(parts) > 1 and parts[0] in ("core",) + FLAT_FRONT_ENDS:
         return parts[0]
     if len(parts) > 2 and parts[0] == "win32" and parts[1] in WIN32_FLOORS:
         return f"win32/{parts[1]}"
@@ -49,10 +55,12 @@ def project_offence(layer, other):
 
 
 def system_offence(layer, header):
-    if WIN32_HEADER.match(header) and layer in ("core", "x11"):
+    if WIN32_HEADER.match(header) and not layer.startswith("win32/"):
         return f"a Win32 header in {layer}/"
     if XLIB_HEADER.match(header) and layer != "x11":
         return f"Xlib in {layer}/"
+    if WAYLAND_HEADER.match(header) and layer != "wayland":
+        return f"Wayland in {layer}/"
     return None
 
 

@@ -10,7 +10,7 @@
 #include <chrono>
 #include <cstdlib>
 
-#include "core/sphere/sphere_frame.h"
+#include "core/front_end.h"
 
 namespace globulon::x11 {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "core/settings/twips.h"
+#include "core/pixel_rect.h"
 
 namespace globulon::x11 {
 

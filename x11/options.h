@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/settings/setting_texts.h"
+#include "core/color_value.h"
 
 namespace globulon::x11 {
 

@@ -1,44 +1,53 @@
 // The running saver on one X window; see saver_state.h.
 #include "x11/saver_state.h"
 
-#include <cmath>
+#include <vector>
 
-#include "core/sphere/random_source.h"
 #include "x11/local_clock.h"
 #include "x11/monitors.h"
 #include "x11/process_seed.h"
 
 namespace globulon::x11 {
+namespace {
+
+// A sphere for each monitor on the root window, one on any other window.
+std::vector<PixelRect> DrawingAreas(const SaverState& state, int width, int height) {
+    if (state.Target.Id == DefaultRootWindow(state.Connection)) {
+        return RootMonitors(state.Connection, width, height);
+    }
+    return {{0, 0, width, height}};
+}
+
+// What was drawn around old centres would stay behind as stray copies.
+void ClearWindow(SaverState& state) {
+    state.Canvas->EnterArea({0, 0, state.Width, state.Height});
+    state.Canvas->ClearPicture();
+    state.Canvas->LeaveArea();
+}
+
+}  // namespace
 
 bool InitSaver(SaverState& state, Display* display, const TargetWindow& target,
                const Options& options, ColorValue penColor) {
     state.Connection = display;
     state.Target = target;
-    SphereScene settings;
-    settings.Pi = 4.0 * std::atan(1.0);
-    settings.RimMax = 13;
-    settings.TwipsPerPixelX = TwipsPerPixel;
-    settings.TwipsPerPixelY = TwipsPerPixel;
-    settings.UseBlackScreen = true;
-    settings.UseRandomColors = options.RandomColors;
-    if (options.RandomColors) {
-        // Red until the first change, due at once. The seed's thousandths are the generator's.
-        state.Random.Reseed(ProcessSeed() / 1000.0);
-        settings.PenColor = MakeColor(255, 0, 0);
-    } else {
-        settings.PenColor = penColor;
-    }
-    // What every sphere starts from; ReshapeSaver lays the spheres out over the window.
-    state.Core =
-        SaverCore({MonitorSphere{{}, settings}}, ColorPace::FullScreen, state.Random.Draws());
-
     XWindowAttributes attributes = {};
     if (!XGetWindowAttributes(display, target.Id, &attributes)) return false;
+    state.Width = attributes.width;
+    state.Height = attributes.height;
+
+    StartUp startUp;  // black behind the sphere, a 96-dots-per-inch screen
+    startUp.RandomPen = options.RandomColors;
+    startUp.FixedPen = penColor;
+    // Hosts start one process per monitor at once: each draws its own colours.
+    startUp.Seed = ProcessSeed();
+    state.Core = StartFullScreen(startUp, DrawingAreas(state, state.Width, state.Height));
+
     const Colormap colormap = attributes.colormap
                                   ? attributes.colormap
                                   : DefaultColormap(display, DefaultScreen(display));
-    state.Canvas.emplace(display, target.Id, colormap, settings.PenColor);
-    ReshapeSaver(state, attributes.width, attributes.height);
+    state.Canvas.emplace(display, target.Id, colormap, state.Core.PenColor());
+    ClearWindow(state);
     return true;
 }
 
@@ -50,14 +59,8 @@ void DrawSaver(SaverState& state) {
 void ReshapeSaver(SaverState& state, int width, int height) {
     state.Width = width;
     state.Height = height;
-    const std::vector<PixelRect> areas = state.Target.Id == DefaultRootWindow(state.Connection)
-                                             ? RootMonitors(state.Connection, width, height)
-                                             : std::vector<PixelRect>{{0, 0, width, height}};
-    state.Core.LayOut(areas, 0, 0);
-    // What was drawn around the old centres would stay behind as stray copies.
-    state.Canvas->EnterArea({0, 0, width, height});
-    state.Canvas->ClearPicture();
-    state.Canvas->LeaveArea();
+    state.Core.LayOut(DrawingAreas(state, width, height), 0, 0);
+    ClearWindow(state);
 }
 
 bool HandleSaverEvent(SaverState& state, const XEvent& event) {

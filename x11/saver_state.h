@@ -6,17 +6,12 @@
 
 #include <optional>
 
-#include "core/sphere/random_source.h"
-#include "core/sphere/saver_core.h"
+#include "core/front_end.h"
 #include "x11/options.h"
 #include "x11/target_window.h"
 #include "x11/xlib_canvas.h"
 
 namespace globulon::x11 {
-
-// Twips per pixel of a 96-dots-per-inch screen, as the Windows program counts: the sphere then
-// has the same size in pixels as there.
-inline constexpr std::int16_t TwipsPerPixel = 15;
 
 struct SaverState {
     Display* Connection = nullptr;
@@ -24,13 +19,13 @@ struct SaverState {
     int Width = 0;
     int Height = 0;
     // One sphere per monitor on the root, one on any other window, and their pen.
-    RandomSource Random;  // the pen colours' draws
     SaverCore Core;
     std::optional<XlibCanvas> Canvas;
 };
 
-// Sets up the spheres for the window's size and the pen, makes the canvas and clears the
-// window. False when the window is gone already.
+// Sets up the spheres for the window's size and the pen (penColor unless the options ask for
+// random colours, seeded from this process), makes the canvas and clears the window. False when
+// the window is gone already.
 bool InitSaver(SaverState& state, Display* display, const TargetWindow& target,
                const Options& options, ColorValue penColor);
 // One frame: the rims turn, the frames are drawn, and a due colour change is made.

@@ -4,8 +4,8 @@
 
 #include <X11/Xlib.h>
 
-#include "core/settings/twips.h"
-#include "core/sphere/saver_core.h"
+#include "core/front_end.h"
+#include "core/pixel_rect.h"
 
 namespace globulon::x11 {
 

@@ -5,11 +5,9 @@
 #include <string>
 
 #include "core/forms/form_context.h"
+#include "core/front_end.h"
 #include "core/settings/command_line.h"
 #include "core/settings/program_texts.h"
-#include "core/sphere/random_source.h"
-#include "core/sphere/saver_core.h"
-#include "core/sphere/sphere_model.h"
 
 namespace globulon {
 
@@ -20,9 +18,7 @@ struct ProgramState {
     bool UseMouseMove = false;     // a real mouse movement ends the full-screen saver
     bool QuitRequested = false;    // set by input handlers and the dialog; ends the running loop
     bool MonitorsChanged = false;  // set by the saver window when the monitor layout changed
-    SphereScene Scene;             // the sphere's settings and its colours
-    RandomSource Random;           // the random pen colours' draws, seeded at start-up
-    SaverCore Saver;  // the running saver's spheres and pen, made by the full-screen or preview run
+    StartUp Start;  // the pen, background, screen scale and seed the runs start the sphere from
 
     // What the forms need of this state; they set QuitRequested through it.
     FormContext Forms() {

@@ -7,15 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/color_value.h"
+
 namespace globulon {
-
-// A colour value: red in the low byte, then green, then blue (the COLORREF layout).
-using ColorValue = std::uint32_t;
-
-inline constexpr ColorValue MakeColor(int red, int green, int blue) {
-    return static_cast<ColorValue>(red) | (static_cast<ColorValue>(green) << 8) |
-           (static_cast<ColorValue>(blue) << 16);
-}
 
 // A stored setting: its key in section "Setting" and the text it reads as while missing.
 struct SettingKey {

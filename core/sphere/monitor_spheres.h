@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/settings/twips.h"
+#include "core/pixel_rect.h"
 #include "core/sphere/sphere_model.h"
 
 namespace globulon {

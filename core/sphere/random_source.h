@@ -1,7 +1,8 @@
-// The pseudo-random generator of the pen colours: uniform floats in [0, 1), seeded from the clock.
+// The pseudo-random generator of the pen colours: uniform floats in [0, 1) from one integer seed.
 // Each run owns one, so a test can make a fresh one and replay its draws.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <random>
 
@@ -9,8 +10,10 @@ namespace globulon {
 
 class RandomSource {
   public:
-    // seed: a clock reading in seconds; its milliseconds seed the generator.
-    void Reseed(double seed);
+    RandomSource() = default;
+    explicit RandomSource(std::uint32_t seed) { Reseed(seed); }
+
+    void Reseed(std::uint32_t seed) { generator_.seed(seed); }
     float Uniform();
     // The draws as a function, for what takes one (the saver core, the colour pick). The source
     // must outlive it.
@@ -21,5 +24,10 @@ class RandomSource {
   private:
     std::mt19937 generator_;
 };
+
+// The seed a clock reading in seconds gives: its milliseconds, so that two starts within one
+// second get different colours. A reading no clock gives (negative, not a number, beyond 64 bits
+// of milliseconds) gives 0.
+std::uint32_t SeedFromClockSeconds(double seconds);
 
 }  // namespace globulon

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "core/settings/twips.h"
+#include "core/pixel_rect.h"
 #include "core/sphere/monitor_spheres.h"
 #include "core/sphere/sphere_frame.h"
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "core/settings/setting_texts.h"
+#include "core/color_value.h"
 
 namespace globulon {
 

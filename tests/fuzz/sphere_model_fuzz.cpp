@@ -80,8 +80,7 @@ void DrawFrame(const SphereScene& scene) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
-    RandomSource random;
-    random.Reseed(fuzz::ConsumeAnyDouble(input));
+    RandomSource random(SeedFromClockSeconds(fuzz::ConsumeAnyDouble(input)));
     const float draw = random.Uniform();
     fuzz::Require(draw >= 0.0f && draw < 1.0f, "a draw lies in [0, 1)");
 

@@ -2,10 +2,10 @@
 // benchmark to place its measurements: the frames from the first to the start of the rest, and
 // the first and last frame whose disc covers the whole screen (counting the first frame as 0).
 //   cycle_frames WIDTH HEIGHT
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/front_end.h"
 #include "core/sphere/sphere_model.h"
 
 int main(int argc, char** argv) {
@@ -14,11 +14,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: cycle_frames WIDTH HEIGHT\n");
         return 2;
     }
-    SphereScene scene;
-    scene.Pi = 4.0 * std::atan(1.0);
-    scene.RimMax = 13;
-    scene.TwipsPerPixelX = 15;
-    scene.TwipsPerPixelY = 15;
+    SphereScene scene = StartUpScene({});
     SetFullScreenParameters(scene);
     SetFullScreenCentre(scene, std::atoi(argv[1]), std::atoi(argv[2]));
     int coverFirst = -1, coverLast = -1, frame = 0;

@@ -3,13 +3,11 @@
 
 #include <windows.h>
 
-#include <cmath>
 #include <optional>
 
 #include "core/forms/program_state.h"
 #include "core/settings/command_line.h"
 #include "core/settings/handle_text.h"
-#include "core/settings/rounding.h"
 #include "core/settings/setting_texts.h"
 #include "core/sphere/random_source.h"
 #include "win32/app/preview_run.h"
@@ -67,30 +65,25 @@ bool PassesInstanceCheck(const ProgramState& program, bool& previewRunning) {
     }
 }
 
-// Twips per pixel of the screen: 1440 divided by its dots per inch, halves to even.
-void StoreScreenScale(SphereScene& scene) {
+// Twips per pixel of the screen, from its dots per inch.
+void StoreScreenScale(StartUp& start) {
     HDC screen = GetDC(nullptr);
     if (!screen) return;
     const int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
     const int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    if (dpiX > 0) scene.TwipsPerPixelX = RoundToInteger<std::int16_t>(1440.0 / dpiX).value_or(0);
-    if (dpiY > 0) scene.TwipsPerPixelY = RoundToInteger<std::int16_t>(1440.0 / dpiY).value_or(0);
+    start.TwipsPerPixelX = TwipsPerPixelForDpi(dpiX);
+    start.TwipsPerPixelY = TwipsPerPixelForDpi(dpiY);
 }
 
 void ReadSettings(ProgramState& program) {
-    SphereScene& scene = program.Scene;
     const SaverSettings settings =
         ReadSaverSettings([](const SettingKey& key) { return GetProgramSetting(key); });
-    scene.UseBlackScreen = settings.UseBlackScreen;
+    program.Start.BlackScreen = settings.UseBlackScreen;
     program.UseMouseMove = settings.UseMouseMove;
-    scene.UseRandomColors = settings.UseRandomColors;
-    if (settings.UseRandomColors) {
-        program.Random.Reseed(ClockSeconds());
-        scene.PenColor = MakeColor(255, 0, 0);
-    } else {
-        scene.PenColor = settings.FixedColor;
-    }
+    program.Start.RandomPen = settings.UseRandomColors;
+    program.Start.FixedPen = settings.FixedColor;
+    program.Start.Seed = SeedFromClockSeconds(ClockSeconds());
 }
 
 void RunPreviewMode(ProgramState& program, std::wstring_view commandText) {
@@ -125,10 +118,7 @@ void Main(std::wstring_view commandLine) {
     bool previewRunning = false;
     if (!PassesInstanceCheck(program, previewRunning)) return;
 
-    SphereScene& scene = program.Scene;
-    scene.Pi = 4.0 * std::atan(1.0);
-    scene.RimMax = 13;
-    StoreScreenScale(scene);
+    StoreScreenScale(program.Start);
     ReadSettings(program);
 
     switch (program.RunMode) {

@@ -13,7 +13,8 @@ namespace globulon {
 
 class SaverForm : public FormWindow {
   public:
-    // program: the scene's settings, the end flag the handlers set and the About box's texts.
+    // program: the mouse setting, the end and monitor-layout flags the handlers set, and the
+    // About box's texts.
     explicit SaverForm(ProgramState& program) : program_(program) {}
 
     // "Load": creates the window hidden, covering every monitor.

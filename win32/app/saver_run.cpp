@@ -4,20 +4,18 @@
 #include <windows.h>
 
 #include "core/forms/program_state.h"
-#include "core/sphere/random_source.h"
-#include "core/sphere/sphere_model.h"
 #include "win32/app/saver_form.h"
 #include "win32/host/app_window.h"
 #include "win32/host/message_pump.h"
 #include "win32/host/mouse_cursor.h"
 #include "win32/host/settings_store.h"
 #include "win32/scene/frame_loop.h"
+#include "win32/scene/gdi_canvas.h"
 #include "win32/scene/graphics_layer.h"
 
 namespace globulon {
 
 void RunSaver(ProgramState& program, bool previewRunning) {
-    SphereScene& scene = program.Scene;
     // A handle left behind by a preview that did not end cleanly is cleared; a running preview's
     // record is left alone.
     if (!previewRunning) SaveProgramSetting(ActiveSetupKey.Name, L"0");
@@ -26,11 +24,9 @@ void RunSaver(ProgramState& program, bool previewRunning) {
     if (!form.Load()) return;
     HWND hwnd = form.Hwnd();
     // Every monitor gets a sphere of its own, set up as a full screen of that monitor's size.
-    program.Saver =
-        SaverCore({MonitorSphere{{}, scene}}, ColorPace::FullScreen, program.Random.Draws());
-    LayOutForWindow(program.Saver, hwnd);
+    SaverCore core = StartOnWindow(program.Start, hwnd);
     // The snapshot is taken before the window appears, so it shows the desktop, not the saver.
-    if (!scene.UseBlackScreen) form.UseDesktopBackdrop();
+    if (!program.Start.BlackScreen) form.UseDesktopBackdrop();
 
     ShowWindow(hwnd, SW_SHOW);
     PumpMessages();
@@ -41,7 +37,14 @@ void RunSaver(ProgramState& program, bool previewRunning) {
     HideMouseCursor();
 
     GraphicsLayer layer;  // after the form: gone before the window is
-    RunFullScreenFrames(program.Saver, hwnd, layer, program.QuitRequested, program.MonitorsChanged);
+    layer.Open(hwnd, 0, core.PenColor(), 1);
+    GdiCanvas canvas(FrameTarget::SaverWindow, program.Start.BlackScreen, hwnd, layer);
+    // Between frames the spheres follow a new monitor layout.
+    FrameSteps steps;
+    steps.GoOn = [&] {
+        return FullScreenGoesOn(core, hwnd, program.QuitRequested, program.MonitorsChanged);
+    };
+    RunFrames(core, canvas, program.QuitRequested, steps);
 
     // The system hears that the saver stopped before the window stops watching input, and the
     // drawing context is released while the window still exists. The input that ended the saver

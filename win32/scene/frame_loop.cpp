@@ -1,80 +1,49 @@
-// The frame loops' Windows half; see frame_loop.h.
+// The one frame loop; see frame_loop.h.
 #include "win32/scene/frame_loop.h"
 
 #include "win32/host/clock.h"
-#include "win32/host/desktop_copy.h"
 #include "win32/host/monitors.h"
 #include "win32/host/timed_wait.h"
 
 namespace globulon {
+namespace {
 
-void GdiCanvas::EnterArea(const PixelRect& area) {
-    SetViewportOrgEx(layer_.Dc(), area.Left, area.Top, &previousOrigin_);
-    IntersectClipRect(layer_.Dc(), 0, 0, area.Width, area.Height);
-}
-
-void GdiCanvas::LeaveArea() {
-    SelectClipRgn(layer_.Dc(), nullptr);
-    SetViewportOrgEx(layer_.Dc(), previousOrigin_.x, previousOrigin_.y, nullptr);
-}
-
-void GdiCanvas::SetPen(ColorValue color) {
-    layer_.SetPen(color, 1);
-}
-
-void GdiCanvas::Disc(const PixelBox& box) {
-    GfxEllipse(layer_.Dc(), box.Left, box.Top, box.Right, box.Bottom);
-}
-
-void GdiCanvas::FillArea(const PixelBox& area) {
-    GfxFillRect(layer_.Dc(), layer_.Brush(), RECT{area.Left, area.Top, area.Right, area.Bottom});
-}
-
-void GdiCanvas::MoveDot(const PixelPoint& point, ColorValue color) {
-    GfxMoveDot(layer_.Dc(), point.X, point.Y, color);
-}
-
-void GdiCanvas::LineTo(const PixelPoint& point) {
-    GfxLineTo(layer_.Dc(), point.X, point.Y);
-}
-
-void GdiCanvas::ClearPicture() {
-    if (target_ == FrameTarget::PreviewWindow) {
-        if (blackScreen_) {
-            RECT client = {0, 0, 0, 0};
-            GetClientRect(hWnd_, &client);
-            GfxFillRect(layer_.Dc(), layer_.Brush(), client);
-        } else {
-            CopyDesktopToWindow(hWnd_, layer_.Dc());
-        }
-    } else {
-        // The saver window repaints its own background (black or the desktop picture) into the
-        // layer's context.
-        SendMessageW(hWnd_, WM_PAINT, reinterpret_cast<WPARAM>(layer_.Dc()), 0);
-    }
-}
-
-void LayOutForWindow(SaverCore& core, HWND saverWindow) {
+// The saver window's top-left corner in screen pixels: where the monitors' client coordinates
+// start.
+POINT WindowCorner(HWND window) {
     RECT frame = {0, 0, 0, 0};
-    GetWindowRect(saverWindow, &frame);
-    core.LayOut(MonitorRects(), frame.left, frame.top);
+    GetWindowRect(window, &frame);
+    return {frame.left, frame.top};
 }
 
-void RunFullScreenFrames(SaverCore& core, HWND saverWindow, GraphicsLayer& layer,
-                         bool& quitRequested, bool& monitorsChanged) {
-    if (core.Spheres().empty()) return;
-    layer.Open(saverWindow, 0, core.PenColor(), 1);
-    GdiCanvas canvas(FrameTarget::SaverWindow, core.Spheres().front().Scene.UseBlackScreen,
-                     saverWindow, layer);
+}  // namespace
+
+void RunFrames(SaverCore& core, SaverCanvas& canvas, bool& quitRequested, const FrameSteps& steps) {
+    bool firstPass = true;
+    bool goOn = false;
     do {
         core.Tick(ClockSeconds(), canvas);
+        if (firstPass && steps.AfterFirstFrame) steps.AfterFirstFrame();
+        firstPass = false;
         // Input is handled during the wait and may ask the loop to end.
         WaitSeconds(FrameWaitSeconds, quitRequested);
-        if (monitorsChanged) {
-            monitorsChanged = false;
-            LayOutForWindow(core, saverWindow);
-        }
-    } while (!quitRequested);
+        goOn = steps.GoOn ? steps.GoOn() : !quitRequested;
+    } while (goOn);
+}
+
+SaverCore StartOnWindow(const StartUp& startUp, HWND saverWindow) {
+    const POINT corner = WindowCorner(saverWindow);
+    return StartFullScreen(startUp, MonitorRects(), corner.x, corner.y);
+}
+
+bool FullScreenGoesOn(SaverCore& core, HWND saverWindow, bool quitRequested,
+                      bool& monitorsChanged) {
+    if (monitorsChanged) {
+        monitorsChanged = false;
+        const POINT corner = WindowCorner(saverWindow);
+        core.LayOut(MonitorRects(), corner.x, corner.y);
+    }
+    return !quitRequested;
 }
 
 }  // namespace globulon

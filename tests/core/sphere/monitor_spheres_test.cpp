@@ -3,18 +3,16 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/core/sphere/scene_settings.h"
+#include "core/front_end.h"
 
 namespace globulon {
 namespace {
 
-using testing::StartUpScene;
-
 TEST(SpheresForMonitors, OneMonitorIsTheSingleScreenItAlwaysWas) {
-    SphereScene single = StartUpScene();
+    SphereScene single = StartUpScene({});
     SetFullScreenParameters(single);
     SetFullScreenCentre(single, 1920, 1080);
-    const auto spheres = SpheresForMonitors(StartUpScene(), {{0, 0, 1920, 1080}}, 0, 0);
+    const auto spheres = SpheresForMonitors(StartUpScene({}), {{0, 0, 1920, 1080}}, 0, 0);
     ASSERT_EQ(spheres.size(), 1u);
     const SphereScene& scene = spheres[0].Scene;
     EXPECT_EQ(scene.CenterX, single.CenterX);
@@ -27,7 +25,7 @@ TEST(SpheresForMonitors, OneMonitorIsTheSingleScreenItAlwaysWas) {
 }
 
 TEST(SpheresForMonitors, EachMonitorHasItsOwnCentreAndAreaInTheWindow) {
-    SphereScene settings = StartUpScene(MakeColor(1, 2, 3));
+    SphereScene settings = StartUpScene({.RandomPen = false, .FixedPen = MakeColor(1, 2, 3)});
     settings.Pausing = true;  // a layout change in the middle of a rest
     // The primary 1024x768 at 0,0 and an 800x600 monitor left of it: the window starts at -800.
     const auto spheres =

@@ -1,4 +1,5 @@
-// The random source: a seed replays its draws, and a seed no clock gives reads as 0.
+// The random source: a seed replays its draws, a clock reading's milliseconds are its seed, and a
+// reading no clock gives seeds 0.
 #include "core/sphere/random_source.h"
 
 #include <gtest/gtest.h>
@@ -9,21 +10,31 @@
 namespace globulon {
 namespace {
 
-std::vector<float> DrawsAfterSeed(double seed) {
-    RandomSource random;
-    random.Reseed(seed);
+std::vector<float> DrawsAfterSeed(std::uint32_t seed) {
+    RandomSource random(seed);
     return {random.Uniform(), random.Uniform(), random.Uniform(), random.Uniform()};
 }
 
-TEST(RandomSource, TheSameClockReadingReplaysTheDrawsAndAMillisecondChangesThem) {
-    EXPECT_EQ(DrawsAfterSeed(43200.125), DrawsAfterSeed(43200.125));
-    EXPECT_NE(DrawsAfterSeed(43200.125), DrawsAfterSeed(43200.126));
+TEST(RandomSource, TheSameSeedReplaysTheDrawsAndAnotherChangesThem) {
+    EXPECT_EQ(DrawsAfterSeed(43200125), DrawsAfterSeed(43200125));
+    EXPECT_NE(DrawsAfterSeed(43200125), DrawsAfterSeed(43200126));
+    RandomSource reseeded(7);
+    reseeded.Uniform();
+    reseeded.Reseed(43200125);
+    EXPECT_EQ(reseeded.Uniform(), DrawsAfterSeed(43200125).front());
 }
 
-TEST(RandomSource, NegativeNonFiniteOrHugeSeedsReadAsZero) {
-    const std::vector<float> fromZero = DrawsAfterSeed(0.0);
-    for (double seed : {-1.0, -1e300, 1e300, double(INFINITY), double(-INFINITY), double(NAN)}) {
-        EXPECT_EQ(DrawsAfterSeed(seed), fromZero) << seed;
+TEST(SeedFromClockSeconds, EachMillisecondIsASeedOfItsOwn) {
+    EXPECT_EQ(SeedFromClockSeconds(43200.125), 43200125u);
+    EXPECT_NE(SeedFromClockSeconds(43200.125), SeedFromClockSeconds(43200.126));
+    EXPECT_EQ(SeedFromClockSeconds(0.0009), 0u);
+    // Beyond 32 bits of milliseconds the low bits count.
+    EXPECT_EQ(SeedFromClockSeconds(8388608.0), 8388608000u - 4294967296u);
+}
+
+TEST(SeedFromClockSeconds, NegativeNonFiniteOrHugeReadingsGiveZero) {
+    for (double seconds : {-1.0, -1e300, 1e300, double(INFINITY), double(-INFINITY), double(NAN)}) {
+        EXPECT_EQ(SeedFromClockSeconds(seconds), 0u) << seconds;
     }
 }
 

@@ -6,46 +6,14 @@
 
 #include <vector>
 
-#include "tests/core/sphere/scene_settings.h"
+#include "tests/core/sphere/recording_canvas.h"
 
 namespace globulon {
 namespace {
 
+using testing::RecordingCanvas;
+
 constexpr ColorValue kRed = MakeColor(255, 0, 0);
-
-// Notes the areas entered, the pens set and the colour of every dot, per area.
-class RecordingCanvas final : public SaverCanvas {
-  public:
-    void EnterArea(const PixelRect& area) override {
-        ASSERT_FALSE(inArea_);
-        inArea_ = true;
-        areas.push_back(area);
-        dotColors.emplace_back();
-    }
-    void LeaveArea() override {
-        ASSERT_TRUE(inArea_);
-        inArea_ = false;
-    }
-    void SetPen(ColorValue color) override {
-        EXPECT_FALSE(inArea_);
-        pens.push_back(color);
-    }
-    void Disc(const PixelBox&) override { EXPECT_TRUE(inArea_); }
-    void FillArea(const PixelBox&) override { EXPECT_TRUE(inArea_); }
-    void MoveDot(const PixelPoint&, ColorValue color) override {
-        ASSERT_TRUE(inArea_);
-        dotColors.back().push_back(color);
-    }
-    void LineTo(const PixelPoint&) override { EXPECT_TRUE(inArea_); }
-    void ClearPicture() override { EXPECT_TRUE(inArea_); }
-
-    std::vector<PixelRect> areas;
-    std::vector<ColorValue> pens;
-    std::vector<std::vector<ColorValue>> dotColors;  // per area entered
-
-  private:
-    bool inArea_ = false;
-};
 
 // A replayable random source: 0.0, 0.1, ... 0.9, then round again; counts its draws.
 struct Draws {
@@ -55,7 +23,7 @@ struct Draws {
 
 // The full-screen core on two monitors side by side, pen red.
 SaverCore TwoMonitorCore(Draws& draws, bool randomColors = true) {
-    SphereScene settings = testing::StartUpScene(kRed);
+    SphereScene settings = StartUpScene({.RandomPen = false, .FixedPen = kRed});
     settings.UseRandomColors = randomColors;
     SaverCore core({MonitorSphere{{}, settings}}, ColorPace::FullScreen,
                    [&draws] { return draws(); });
@@ -119,7 +87,7 @@ TEST(SaverCoreTiming, FullScreenChangesOnlyOnceHalfASecondHasPassed) {
 
 TEST(SaverCoreTiming, PreviewChangesAfterATenthOfASecond) {
     Draws draws;
-    SphereScene scene = testing::StartUpScene(kRed);
+    SphereScene scene = StartUpScene({.RandomPen = false, .FixedPen = kRed});
     scene.UseRandomColors = true;
     SetPreviewParameters(scene);
     SetPreviewCentre(scene, 152, 112);
@@ -143,7 +111,7 @@ TEST(SaverCoreTiming, NoChangeForAFixedColourNorDuringARestNorOnAFalseClock) {
     EXPECT_TRUE(canvas.pens.empty());
     EXPECT_EQ(fixed.PenColor(), kRed);
 
-    SphereScene resting = testing::StartUpScene(kRed);
+    SphereScene resting = StartUpScene({.RandomPen = false, .FixedPen = kRed});
     resting.UseRandomColors = true;
     SetFullScreenParameters(resting);
     SetFullScreenCentre(resting, 640, 480);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/core/sphere/scene_settings.h"
+#include "core/front_end.h"
 
 namespace globulon {
 namespace {
@@ -45,7 +45,7 @@ constexpr ColorValue kPen = MakeColor(0, 255, 0);
 
 // The full-screen sphere on a 200 x 160 pixel area at 15 twips per pixel, thirteen rim points.
 SphereScene SmallScreenScene() {
-    SphereScene scene = testing::StartUpScene(kPen);
+    SphereScene scene = StartUpScene({.RandomPen = false, .FixedPen = kPen});
     SetFullScreenParameters(scene);
     SetFullScreenCentre(scene, 200, 160);
     return scene;

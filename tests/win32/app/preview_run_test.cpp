@@ -1,5 +1,6 @@
-// The preview run on real windows: the "ActiveSetup" record, how long it runs as the host
-// dialog changes, and the drawing layer given back.
+// The preview run on real windows, its frames watched through a recording canvas: the
+// "ActiveSetup" record, how long it runs as the host dialog changes, and the drawing layer given
+// back.
 #include "win32/app/preview_run.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,7 @@
 
 #include <string>
 
+#include "tests/core/sphere/recording_canvas.h"
 #include "tests/support/fake_host_dialog.h"
 #include "tests/win32/scene/own_dc_window.h"
 #include "tests/win32/scene/scene_window.h"
@@ -18,6 +20,7 @@ namespace globulon {
 namespace {
 
 using testing::FakeHostDialog;
+using testing::RecordingCanvas;
 
 constexpr ColorValue kRed = MakeColor(255, 0, 0);
 
@@ -31,15 +34,15 @@ bool IsLight(ColorValue color) {
 class PreviewRunTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        program_.Scene = testing::ResetTestScene(kRed);
-        program_.Scene.UseBlackScreen = true;
+        program_.Start = testing::FixedPenStartUp(kRed);
+        program_.Start.BlackScreen = true;
         SaveProgramSetting(L"ActiveSetup", L"0");
     }
     void TearDown() override { SaveProgramSetting(L"ActiveSetup", L"0"); }
-    // Frames drawn so far, told by the radius (10, then 20 more per frame while growing).
-    int FramesDrawn() const { return (program_.Saver.Spheres().front().Scene.Radius - 10) / 20; }
+    int FramesDrawn() const { return frames_.AreasEntered(); }
 
     ProgramState program_;
+    RecordingCanvas frames_;
 };
 
 // What the timers below saw while the preview ran. The preview keeps one context for life, so
@@ -71,7 +74,7 @@ void CALLBACK ChooseAnotherSaver(HWND, UINT, UINT_PTR timer, DWORD) {
 
 TEST_F(PreviewRunTest, WithoutAWindowMakesOnePassAndDrawsNothing) {
     SaveProgramSetting(L"ActiveSetup", L"12345");
-    RunPreview(program_, nullptr, nullptr);
+    RunPreview(program_, nullptr, nullptr, &frames_);
     EXPECT_EQ(GetProgramSetting(L"ActiveSetup", L"missing"), L"0");
     EXPECT_EQ(FramesDrawn(), 0);
 }
@@ -85,15 +88,20 @@ TEST_F(PreviewRunTest, RecordsTheWindowWhileRunningAndEndsWhenTheDialogLetsGo) {
     observed.Preview = &preview;
     SetTimer(nullptr, 0, 20, ReadActiveSetup);
     // The dialog shows another saver: one pass only.
-    RunPreview(program_, preview.Hwnd(), dialog.Hwnd());
+    RunPreview(program_, preview.Hwnd(), dialog.Hwnd(), &frames_);
     const std::wstring handle =
         std::to_wstring(static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(preview.Hwnd())));
     EXPECT_EQ(observed.ActiveSetup, handle);
     EXPECT_EQ(GetProgramSetting(L"ActiveSetup", L"missing"), L"0");
     EXPECT_EQ(FramesDrawn(), 1);
-    EXPECT_EQ(program_.Scene.CenterX, 1140.0f);
-    EXPECT_EQ(program_.Scene.CenterY, 840.0f);
-    EXPECT_EQ(program_.Scene.RadiusLimit, 10080);
+    // The whole client area is the sphere's, the disc in its middle.
+    ASSERT_EQ(frames_.areas.size(), 1u);
+    EXPECT_EQ(frames_.areas[0].Width, 152);
+    EXPECT_EQ(frames_.areas[0].Height, 112);
+    ASSERT_EQ(frames_.discs[0].size(), 1u);
+    const PixelBox& disc = frames_.discs[0][0];
+    EXPECT_NEAR((disc.Left + disc.Right) / 2, 76, 1);
+    EXPECT_NEAR((disc.Top + disc.Bottom) / 2, 56, 1);
     // Closed: the layer's pen is deleted and the preview's own is back.
     EXPECT_NE(observed.LayerPen, ownPen);
     EXPECT_EQ(GetObjectType(observed.LayerPen), 0u);
@@ -108,13 +116,16 @@ TEST_F(PreviewRunTest, RunsWhileSelectedAndStopsWhenTheWindowGoes) {
     const HGDIOBJ ownPen = preview.CurrentPen();
     observed = Observed();
     observed.Preview = &preview;
-    program_.Scene.UseRandomColors = true;
+    program_.Start.RandomPen = true;
     SetTimer(nullptr, 0, 450, DestroyPreview);
-    RunPreview(program_, preview.Hwnd(), dialog.Hwnd());
+    RunPreview(program_, preview.Hwnd(), dialog.Hwnd(), &frames_);
     EXPECT_FALSE(IsWindow(preview.Hwnd()));
     EXPECT_GE(FramesDrawn(), 2);
     EXPECT_LE(FramesDrawn(), 6);
-    EXPECT_TRUE(IsLight(program_.Saver.PenColor()));
+    // Light pens, at most one new one a frame.
+    ASSERT_FALSE(frames_.pens.empty());
+    EXPECT_LE(static_cast<int>(frames_.pens.size()), FramesDrawn());
+    for (ColorValue pen : frames_.pens) EXPECT_TRUE(IsLight(pen));
     EXPECT_EQ(GetProgramSetting(L"ActiveSetup", L"missing"), L"0");
     // The pen in use when the window went is deleted all the same.
     EXPECT_NE(observed.LayerPen, ownPen);
@@ -127,9 +138,9 @@ TEST_F(PreviewRunTest, StopsWhenTheDialogSelectsAnotherSaver) {
     SceneWindow preview(152, 112);
     observed = Observed();
     observed.ListToClear = list;
-    program_.Scene.UseBlackScreen = false;  // the first frame gets the desktop under it
+    program_.Start.BlackScreen = false;  // the first frame gets the desktop under it
     SetTimer(nullptr, 0, 250, ChooseAnotherSaver);
-    RunPreview(program_, preview.Hwnd(), dialog.Hwnd());
+    RunPreview(program_, preview.Hwnd(), dialog.Hwnd(), &frames_);
     EXPECT_TRUE(IsWindow(preview.Hwnd()));
     EXPECT_GE(FramesDrawn(), 2);
     EXPECT_LE(FramesDrawn(), 4);

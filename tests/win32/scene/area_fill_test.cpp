@@ -6,7 +6,7 @@
 #include "tests/win32/scene/scene_window.h"
 #include "tests/win32/scene/test_canvas.h"
 #include "tests/win32/scene/test_scene.h"
-#include "win32/scene/frame_loop.h"
+#include "win32/scene/gdi_canvas.h"
 #include "win32/scene/graphics_layer.h"
 
 namespace globulon {
