@@ -16,6 +16,7 @@
 #include "win32/app/saver_run.h"
 #include "win32/host/app_window.h"
 #include "win32/host/clock.h"
+#include "win32/host/gdi_owners.h"
 #include "win32/host/settings_store.h"
 #include "win32/setup/configure_run.h"
 
@@ -69,11 +70,10 @@ bool PassesInstanceCheck(const ProgramState& program, bool& previewRunning) {
 
 // Twips per pixel of the screen: 1440 divided by its dots per inch, halves to even.
 void StoreScreenScale(SphereScene& scene) {
-    HDC screen = GetDC(nullptr);
+    const WindowDc screen(nullptr);
     if (!screen) return;
-    const int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
-    const int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const int dpiX = GetDeviceCaps(screen.Get(), LOGPIXELSX);
+    const int dpiY = GetDeviceCaps(screen.Get(), LOGPIXELSY);
     if (dpiX > 0) scene.TwipsPerPixelX = RoundToInteger<std::int16_t>(1440.0 / dpiX).value_or(0);
     if (dpiY > 0) scene.TwipsPerPixelY = RoundToInteger<std::int16_t>(1440.0 / dpiY).value_or(0);
 }
