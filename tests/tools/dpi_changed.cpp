@@ -5,9 +5,10 @@
 // answered size, or without an answer the size scaled by the new DPI over the window's. Both
 // messages carry their structure in memory of the window's process, as the system's do.
 // Prints the window's DPI awareness ("awareness=2": per monitor), "answered=1 WxH" or
-// "answered=0", then "client=WxH" (the client area after the move) and "icons=BIG,SMALL" (the
-// widths of the icons the window shows). Exit code 1: no such window; 2: wrong arguments; 3: not
-// sent.
+// "answered=0", "before=X,Y,W,H" and "after=X,Y,W,H" (the client area on the screen before and
+// after the move), "icons=BIG,SMALL" (the widths of the icons the window shows after it) and
+// "metrics=BIG,SMALL" (the icon sizes the system gives for the new DPI). Exit
+// code 1: no such window; 2: wrong arguments; 3: not sent.
 #include <windows.h>
 
 #include <cstdio>
@@ -47,9 +48,17 @@ bool Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR& re
            0;
 }
 
+void PrintClient(const char* label, HWND window) {
+    RECT client = {};
+    GetClientRect(window, &client);
+    POINT corner = {0, 0};
+    ClientToScreen(window, &corner);
+    std::printf("%s=%ld,%ld,%ld,%ld\n", label, corner.x, corner.y, client.right, client.bottom);
+}
+
 int IconWidth(HWND window, WPARAM which) {
-    DWORD_PTR icon = 0;
-    if (!Send(window, WM_GETICON, which, 0, icon) || !icon) return 0;
+    const LRESULT icon = SendMessageW(window, WM_GETICON, which, 0);
+    if (!icon) return 0;
     ICONINFO info = {};
     if (!GetIconInfo(reinterpret_cast<HICON>(icon), &info)) return -1;
     BITMAP bitmap = {};
@@ -72,6 +81,7 @@ int wmain(int argc, wchar_t** argv) {
                                       GetWindowDpiAwarenessContext(window))));
     std::fflush(stdout);
 
+    PrintClient("before", window);
     const int oldDpi = static_cast<int>(GetDpiForWindow(window));
     if (oldDpi <= 0) return 3;
     RECT place = {};
@@ -110,9 +120,9 @@ int wmain(int argc, wchar_t** argv) {
         // The window has handled the message when the call returns: the rectangle may go.
     }
     CloseHandle(process);
-    RECT client = {};
-    GetClientRect(window, &client);
-    std::printf("client=%ldx%ld\nicons=%d,%d\n", client.right, client.bottom,
-                IconWidth(window, ICON_BIG), IconWidth(window, ICON_SMALL));
+    PrintClient("after", window);
+    std::printf("icons=%d,%d\nmetrics=%d,%d\n", IconWidth(window, ICON_BIG),
+                IconWidth(window, ICON_SMALL), GetSystemMetricsForDpi(SM_CXICON, newDpi),
+                GetSystemMetricsForDpi(SM_CXSMICON, newDpi));
     return code;
 }

@@ -158,7 +158,8 @@ void AboutBox::OnDpiChanged(int dpi, const RECT& suggested) {
                    {{lblAbout_, fontOf(text), Pixels(about_design::AboutLabel)},
                     {imgIcon_, nullptr, Pixels(about_design::Icon)},
                     {btnOK_, fontOf(text), Pixels(about_design::OkButton)}},
-                   suggested);
+                   suggested, TwipsToPixelsAtDpi(about_design::ClientWidth, dpi_),
+                   TwipsToPixelsAtDpi(about_design::ClientHeight, dpi_));
     for (const LinkLabel* label : {&lblmailto_, &lblweb_}) {
         if (fonts && label->Hwnd) {
             HFONT font = label->Underlined ? underlined.Get() : link.Get();

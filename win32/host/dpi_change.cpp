@@ -17,7 +17,8 @@ LRESULT AnswerDpiScaledSize(HWND form, WPARAM wParam, LPARAM lParam, int clientW
     return TRUE;
 }
 
-void ApplyDpiChange(HWND form, const std::vector<ControlAtDpi>& controls, const RECT& suggested) {
+void ApplyDpiChange(HWND form, const std::vector<ControlAtDpi>& controls, const RECT& suggested,
+                    int clientWidth, int clientHeight) {
     for (const ControlAtDpi& control : controls) {
         if (!control.Control) continue;
         if (control.Font) {
@@ -31,6 +32,13 @@ void ApplyDpiChange(HWND form, const std::vector<ControlAtDpi>& controls, const 
     // that dragged it, and it has the size the window answered WM_GETDPISCALEDSIZE with.
     SetWindowPos(form, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // A system whose frame does not take the new DPI (Wine keeps its caption's size) leaves
+    // another client area in that rectangle: the layout's size wins, or a margin would grow.
+    RECT client = {};
+    if (GetClientRect(form, &client) &&
+        (client.right != clientWidth || client.bottom != clientHeight)) {
+        SetClientSize(form, clientWidth, clientHeight);
+    }
     RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 

@@ -26,7 +26,9 @@ LRESULT AnswerDpiScaledSize(HWND form, WPARAM wParam, LPARAM lParam, int clientW
                             int clientHeight);
 
 // Gives each control its font and place, then the window the rectangle the system suggested,
-// and repaints all. The fonts the controls had are the caller's to delete, afterwards.
-void ApplyDpiChange(HWND form, const std::vector<ControlAtDpi>& controls, const RECT& suggested);
+// with a client area of the given size, and repaints all. The fonts the controls had are the
+// caller's to delete, afterwards.
+void ApplyDpiChange(HWND form, const std::vector<ControlAtDpi>& controls, const RECT& suggested,
+                    int clientWidth, int clientHeight);
 
 }  // namespace globulon

@@ -117,7 +117,8 @@ void SetupForm::OnDpiChanged(int dpi, const RECT& suggested) {
     for (const SetupControlLayout& control : SetupLayout) {
         controls.push_back({Control(control.Id), font.Get(), ControlPlace(control)});
     }
-    ApplyDpiChange(Hwnd(), controls, suggested);
+    ApplyDpiChange(Hwnd(), controls, suggested, TwipsToPixelsAtDpi(SetupClientWidthTwips, dpi_),
+                   TwipsToPixelsAtDpi(SetupClientHeightTwips, dpi_));
     if (font) font_ = std::move(font);
 }
 
