@@ -110,16 +110,19 @@ PixelRect SetupForm::ControlPlace(const SetupControlLayout& control) const {
 void SetupForm::OnDpiChanged(int dpi, const RECT& suggested) {
     dpi_ = dpi;
     icons_.Apply(Hwnd(), dpi_);
-    // The controls take the new font before the old one is deleted; without a new font they keep
-    // the old one.
+    // The labels are measured in the new font; the old one is deleted only once the controls
+    // hold the new one. Without a new font they keep the old one.
     GdiObject<HFONT> font(MakeDialogFont(dpi_));
+    const bool newFont = static_cast<bool>(font);
+    if (newFont) std::swap(font, font_);
     std::vector<ControlAtDpi> controls;
     for (const SetupControlLayout& control : SetupLayout) {
-        controls.push_back({Control(control.Id), font.Get(), ControlPlace(control)});
+        controls.push_back(
+            {Control(control.Id), newFont ? font_.Get() : nullptr, ControlPlace(control)});
     }
     ApplyDpiChange(Hwnd(), controls, suggested, TwipsToPixelsAtDpi(SetupClientWidthTwips, dpi_),
                    TwipsToPixelsAtDpi(SetupClientHeightTwips, dpi_));
-    if (font) font_ = std::move(font);
+    // `font`, now the old one, is deleted here.
 }
 
 int SetupForm::CaptionWidth(const std::wstring& caption) const {
