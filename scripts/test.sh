@@ -1,47 +1,89 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: formatting, native unit tests (with sanitizers), a few
-# seconds of each fuzz target, then the Windows build's tests under Wine on a virtual display, then
-# the 32-bit build, then the release packages (tests/release/, in a Wine prefix of their own, and
-# the Debian package in a scratch root).
-# Exits non-zero on any failure.
-set -euo pipefail
+# Builds everything and runs every test: formatting, native unit tests (with sanitizers) and the
+# X11 program in its hosts, a few seconds of each fuzz target, the Windows build's tests under
+# Wine on a virtual display, the 32-bit build, then the release packages (tests/release/, in a
+# Wine prefix of their own, and the Debian package in a scratch root).
+# Every suite runs to its end, whatever an earlier one did; a summary closes the run, naming each
+# suite and the tests that failed in it. Exits non-zero on any failure.
+set -uo pipefail
 source "$(dirname "$0")/common.sh"
 cd "$GLOBULON_ROOT"
 
-install_packages
+install_packages || { echo "could not install the packages the build needs" >&2; exit 1; }
 
-log "checking the formatting"
-mapfile -t sources < <(git ls-files -co --exclude-standard -- '*.cpp' '*.h')
-clang-format --dry-run --Werror "${sources[@]}"
+logs=$(mktemp -d)
+trap 'rm -rf "$logs"' EXIT
+summary=()
+failures=0
 
-log "native build and unit tests"
-cmake --preset native >/dev/null
-cmake --build --preset native
-ctest --preset native --output-on-failure -j2
+# suite NAME COMMAND...: runs the command with its output shown and kept, and notes the result
+# and the names of the tests that failed (CTest's list, unittest's FAIL/ERROR lines).
+suite() {
+    local name=$1
+    shift
+    log "$name"
+    local output="$logs/${#summary[@]}.log"
+    if "$@" 2>&1 | tee "$output"; then
+        summary+=("passed  $name")
+        return 0
+    fi
+    failures=$((failures + 1))
+    summary+=("FAILED  $name")
+    local failed
+    failed=$(sed -n -e 's/^[[:space:]]*[0-9][0-9]* - \(.*\) (.*)$/\1/p' -e 's/^\(FAIL\|ERROR\): \(.*\)$/\2/p' \
+        "$output" | sort -u)
+    while IFS= read -r test; do
+        [ -n "$test" ] && summary+=("          $test")
+    done <<<"$failed"
+    return 1
+}
 
-log "fuzz targets, 5 seconds each"
-scripts/fuzz.sh 5
+formatting() {
+    local sources
+    mapfile -t sources < <(git ls-files -co --exclude-standard -- '*.cpp' '*.h')
+    clang-format --dry-run --Werror "${sources[@]}"
+}
 
-log "Windows 64-bit build and tests under Wine"
-cmake --preset win64 >/dev/null
-cmake --build --preset win64
-make_wine_prefix
-start_display 1024x768x24
-start_wineserver
-trap 'stop_wineserver; stop_display' EXIT
-warm_up_wine build/win64/globulon.scr /A
-ctest --preset win64 --output-on-failure
-stop_wineserver
-stop_display
-trap - EXIT
+native() {
+    cmake --preset native >/dev/null && cmake --build --preset native &&
+        ctest --preset native --output-on-failure -j2
+}
 
-log "Windows 32-bit build"
-cmake --preset win32 >/dev/null
-cmake --build --preset win32
+win64_build() { cmake --preset win64 >/dev/null && cmake --build --preset win64; }
 
-log "release: dist/ written, then installed, upgraded and removed in a fresh Wine prefix"
-scripts/release.sh
-python3 -m unittest discover -v -s tests/release
-python3 -m unittest -v tests/x11/test_deb_package.py
+# The Windows-side tests need a display, the prefix and a persistent wineserver.
+win64_tests() {
+    make_wine_prefix || return 1
+    start_display 1024x768x24 || return 1
+    start_wineserver
+    warm_up_wine build/win64/globulon.scr /A
+    ctest --preset win64 --output-on-failure
+    local status=$?
+    stop_wineserver
+    stop_display
+    return $status
+}
 
-log "all builds and tests passed"
+win32_build() { cmake --preset win32 >/dev/null && cmake --build --preset win32; }
+
+release() { scripts/release.sh && python3 -m unittest discover -v -s tests/release; }
+
+suite "formatting" formatting
+suite "native build, unit tests and the X11 program in its hosts" native
+suite "fuzz targets, 5 seconds each" scripts/fuzz.sh 5
+if suite "Windows 64-bit build" win64_build; then
+    suite "Windows tests under Wine" win64_tests
+else
+    summary+=("skipped Windows tests under Wine (no 64-bit build)")
+fi
+suite "Windows 32-bit build" win32_build
+suite "release: dist/ written, installed, upgraded and removed in a fresh Wine prefix" release
+suite "Debian package" python3 -m unittest -v tests/x11/test_deb_package.py
+
+log "summary"
+printf '%s\n' "${summary[@]}"
+if [ "$failures" -gt 0 ]; then
+    echo "$failures of the suites failed"
+    exit 1
+fi
+echo "all builds and tests passed"

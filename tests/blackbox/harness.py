@@ -4,7 +4,7 @@ Environment: GLOBULON_SCR (the program), GLOBULON_TOOLS (the build's tests folde
 GLOBULON_VERSION (the version the build gave the program), DISPLAY, WINEPREFIX. Everything here
 talks to Wine and X from outside, as a user or the system would.
 """
-import atexit
+import hashlib
 import os
 import queue
 import re
@@ -19,6 +19,14 @@ TOOLS = os.environ.get("GLOBULON_TOOLS", "")
 VERSION = os.environ.get("GLOBULON_VERSION", "")
 SETTINGS_KEY = r"HKCU\Software\Globulon Screen Saver\Setting"
 TITLE = "Globulon Screen Saver"
+
+# How long a test waits for what it checks (a window, a sphere, a changed picture, an end) before
+# it calls it missing: long enough for a loaded 2-core machine, where Wine takes seconds to start
+# a program. A wait ends as soon as its condition holds, so a passing run never waits this long.
+DEADLINE = 30
+# A cycle of the sphere ends with a three-second rest in which nothing is drawn: a picture watched
+# for change over this long changes at least once while the program draws.
+CHANGE_WINDOW = 8
 
 
 def start(*args):
@@ -101,13 +109,60 @@ def xdotool(*args, timeout=5):
 
 # --- the screen ----------------------------------------------------------------------------
 
+# The screenshots of one test run, removed with their folder when the run ends.
+_SHOTS = tempfile.TemporaryDirectory(prefix="globulon-shots-")
+
+
 def screenshot():
-    """Saves the whole X screen as a PNG, removed again when the tests end; returns its path."""
-    handle, path = tempfile.mkstemp(suffix=".png")
+    """Saves the whole X screen as a PNG in the run's folder of shots; returns its path."""
+    handle, path = tempfile.mkstemp(suffix=".png", dir=_SHOTS.name)
     os.close(handle)
-    atexit.register(os.remove, path)
     subprocess.run(f"xwd -root -silent | convert xwd:- {path}", shell=True, check=True)
     return path
+
+
+def wait_for_color(rgb, crop, at_least, timeout=DEADLINE):
+    """Takes screenshots until crop = (w, h, x, y) holds at least that many pixels of the colour;
+    returns that screenshot, or None when none did in time."""
+    found = []
+
+    def enough():
+        shot = screenshot()
+        if count_color(shot, rgb, crop) >= at_least:
+            found.append(shot)
+            return True
+        os.remove(shot)
+        return False
+
+    return found[0] if wait_until(enough, timeout, interval=0.2) else None
+
+
+def color_box(png, rgb, crop):
+    """The smallest box (left, top, right, bottom), in screen coordinates, around the pixels of
+    the colour inside crop = (w, h, x, y) of the picture; None when there are none."""
+    color = f"rgb({rgb[0]},{rgb[1]},{rgb[2]})"
+    result = subprocess.run(["convert", f"{png}[{crop[0]}x{crop[1]}+{crop[2]}+{crop[3]}]",
+                             "+repage", "-fill", "black", "+opaque", color, "-bordercolor",
+                             "black", "-border", "1", "-format", "%@", "info:"],
+                            capture_output=True, text=True, check=True)
+    match = re.fullmatch(r"(\d+)x(\d+)\+(\d+)\+(\d+)", result.stdout.strip())
+    if not match or count_color(png, rgb, crop) == 0:
+        return None
+    width, height, left, top = (int(v) for v in match.groups())
+    left, top = left - 1, top - 1  # the border that gives the trim its black edge
+    return (crop[2] + left, crop[3] + top, crop[2] + left + width, crop[3] + top + height)
+
+
+def picture_changes(crop, timeout=CHANGE_WINDOW):
+    """True when the screen inside crop = (w, h, x, y) changes within timeout seconds (read
+    straight through Xlib, so that no frame is missed for a slow screenshot)."""
+    reader = ScreenReader()
+    try:
+        first = reader.digest(*crop[2:], *crop[:2])
+        return bool(wait_until(lambda: reader.digest(*crop[2:], *crop[:2]) != first, timeout,
+                               interval=0.05))
+    finally:
+        reader.close()
 
 
 def count_color(png, rgb, crop=None):
@@ -284,6 +339,28 @@ def control_rects(title):
     return controls, open_list
 
 
+def control_state(title):
+    """What the Windows window with that title is doing with the keyboard: (id of the control
+    with the focus or None, True while a menu is open)."""
+    result = subprocess.run(["wine", os.path.join(TOOLS, "tools", "control_rects.exe"), title],
+                            capture_output=True, text=True)
+    focus, menu = None, False
+    for line in result.stdout.split("\n"):
+        fields = line.split()
+        if len(fields) == 2 and fields[0] == "focus":
+            focus = int(fields[1])
+        menu = menu or fields == ["menu"]
+    return focus, menu
+
+
+def focused_control(title):
+    return control_state(title)[0]
+
+
+def menu_open(title):
+    return control_state(title)[1]
+
+
 class ScreenReader:
     """Reads pixels of the X screen straight through Xlib: fast enough to catch one frame."""
 
@@ -315,6 +392,21 @@ class ScreenReader:
         values = [xlib.XGetPixel(image, i, j) for j in range(height) for i in range(width)]
         xlib.XDestroyImage(image)
         return [((p >> 16) & 255, (p >> 8) & 255, p & 255) for p in values]
+
+    def digest(self, x, y, width, height):
+        """A digest of the rectangle's pixels ("" when it cannot be read)."""
+        image = self._xlib.XGetImage(self._display, self._root, x, y, width, height, 0xFFFFFFFF,
+                                     2)
+        if not image:
+            return ""
+        import ctypes
+        # XImage: width, height, xoffset, format, then the data pointer; bytes_per_line is the
+        # eleventh field.
+        data = ctypes.cast(image, ctypes.POINTER(ctypes.c_void_p))[2]
+        bytes_per_line = ctypes.cast(image, ctypes.POINTER(ctypes.c_int))[11]
+        value = hashlib.sha1(ctypes.string_at(data, bytes_per_line * height)).hexdigest()
+        self._xlib.XDestroyImage(image)
+        return value
 
     def close(self):
         self._xlib.XCloseDisplay(self._display)

@@ -3,11 +3,11 @@ monitors, so tools/dpi_changed.exe sends the running window the WM_DPICHANGED Wi
 such a move. Controls, fonts and window grow by half, and no text is cut."""
 import os
 import subprocess
-import time
 import unittest
 
-from harness import (TITLE, TOOLS, GlobulonTestCase, ScreenReader, control_rects, finish,
-                     visible_windows, wait_until, window_geometry, window_texts, xdotool)
+from harness import (DEADLINE, TITLE, TOOLS, GlobulonTestCase, ScreenReader, control_rects, finish,
+                     focused_control, menu_open, visible_windows, wait_until, window_geometry,
+                     window_texts, xdotool)
 
 # Dialog controls with text: check boxes and options (their text begins right of a box the
 # system draws in a size of its own), labels (as wide as their text at least), buttons (the text
@@ -21,7 +21,6 @@ def send_dpi_changed(title, dpi):
     result = subprocess.run(["wine", os.path.join(TOOLS, "tools", "dpi_changed.exe"), title,
                              str(dpi)], capture_output=True, text=True, timeout=30)
     assert result.returncode == 0, f"dpi_changed.exe ended with {result.returncode}"
-    time.sleep(1.0)  # the window repaints
     return result.stdout
 
 
@@ -53,20 +52,27 @@ class MonitorDpi(GlobulonTestCase):
             self.assertAlmostEqual(now, was * 1.5, delta=max(2, was * 0.06),
                                    msg=f"{what}: {before} -> {after}")
 
-    def assertTextGrew(self, before, after, what, factor):
+    def assertTextGrew(self, before, rect, what, factor, control=None):
         """Small print is hinted anew at each size ("OK" in 11 pixels is 11 wide, in 16 pixels
-        22); a text that did not grow, or was cut at the control's edge, is much smaller."""
-        self.assertTrue(before and after, what)
-        for was, now in zip(before, after):
-            self.assertGreaterEqual(now, was * factor * 0.9 - 1, f"{what}: {before} -> {after}")
+        22); a text that did not grow, or was cut at the control's edge, is much smaller. The
+        window repaints after the change: its text is read until it has grown."""
+        def grown():
+            after = ink(rect, control)
+            return after and all(now >= was * factor * 0.9 - 1 for was, now in zip(before, after))
+
+        self.assertTrue(before, what)
+        self.assertTrue(wait_until(grown, DEADLINE), f"{what}: {before} -> {ink(rect, control)}")
 
     def test_settings_dialog_and_about_box_grow_by_half_on_a_150_percent_monitor(self):
         process = self.start("/c")
-        windows = wait_until(lambda: visible_windows(f"^{TITLE}$"), timeout=20)
+        windows = wait_until(lambda: visible_windows(f"^{TITLE}$"), timeout=DEADLINE)
         self.assertEqual(len(windows), 1, "the settings dialog did not open")
-        time.sleep(0.5)
+        # Shown and painted: the dialog has put the focus on a control.
+        self.assertTrue(wait_until(lambda: focused_control(TITLE), DEADLINE))
         before, _ = control_rects(TITLE)
         texts = GLYPHS + LABELS + BUTTONS
+        self.assertTrue(wait_until(lambda: all(ink(before[c], c) for c in texts), DEADLINE),
+                        "the dialog's texts were not painted")
         text_before = {c: ink(before[c], c) for c in texts}
         frame_before = window_geometry(windows[0])
 
@@ -91,29 +97,29 @@ class MonitorDpi(GlobulonTestCase):
         self.assertGreater(frame_after[3], frame_before[3] * 1.4)
         # 8.25 points: 11 pixels at 96 DPI, 16 at 144.
         for control in texts:
-            self.assertTextGrew(text_before[control], ink(after[control], control), control,
-                                16 / 11)
+            self.assertTextGrew(text_before[control], after[control], control, 16 / 11, control)
 
         # "About..." from the system menu (its last entry).
         xdotool("windowfocus", "--sync", windows[0])
         xdotool("key", "alt+space")
-        time.sleep(0.5)
-        xdotool("key", "Up")
-        xdotool("key", "Return")
-        self.assertTrue(wait_until(lambda: window_texts("About"), timeout=5))
-        time.sleep(0.5)
+        self.assertTrue(wait_until(lambda: menu_open(TITLE), DEADLINE), "no system menu")
+        xdotool("key", "Up", "Return")
+        self.assertTrue(wait_until(lambda: window_texts("About"), timeout=DEADLINE))
+        self.assertTrue(wait_until(lambda: focused_control("About"), DEADLINE))
         before, _ = control_rects("About")
+        self.assertTrue(wait_until(lambda: all(ink(before[c]) for c in ABOUT), DEADLINE),
+                        "the About box's texts were not painted")
         text_before = {c: ink(before[c]) for c in ABOUT}
         send_dpi_changed("About", 144)
         after, _ = control_rects("About")
         for control in ABOUT:
             self.assertGrewByHalf(size(before[control]), size(after[control]), control)
-            self.assertTextGrew(text_before[control], ink(after[control]), control, 1.5)
+            self.assertTextGrew(text_before[control], after[control], control, 1.5)
 
         xdotool("key", "Return")  # closes the About box
-        self.assertTrue(wait_until(lambda: not window_texts("About"), timeout=5))
+        self.assertTrue(wait_until(lambda: not window_texts("About"), timeout=DEADLINE))
         xdotool("key", "Escape")
-        self.assertEqual(finish(process, timeout=10), 0)
+        self.assertEqual(finish(process, timeout=DEADLINE), 0)
 
 
 if __name__ == "__main__":

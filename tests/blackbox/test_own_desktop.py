@@ -4,11 +4,11 @@ such a desktop, a window of its own. Drawing over the desktop shows nothing of a
 there: the saver draws on black."""
 import os
 import subprocess
-import time
 import unittest
 
 import harness
-from harness import SCR, TOOLS, GlobulonTestCase, count_color, screenshot, set_setting
+from harness import (DEADLINE, SCR, TOOLS, GlobulonTestCase, count_color, screenshot, set_setting,
+                     wait_for_color)
 
 DESKTOP = "GlobulonSaver"
 MAGENTA = (255, 0, 255)
@@ -38,12 +38,12 @@ class OwnDesktop(GlobulonTestCase):
         # Something to see on that desktop: a magenta window at 20, 20.
         self.processes.append(on_own_desktop(os.path.join(TOOLS, "tools", "color_window.exe"),
                                              "255", "0", "255", "20", "20", "160", "120"))
-        window = harness.wait_until(desktop_window, timeout=20)
+        window = harness.wait_until(desktop_window, timeout=DEADLINE)
         self.assertIsNotNone(window, "Wine's desktop window did not open")
-        time.sleep(1.5)
         left, top, _, _ = harness.window_geometry(window)
         patch = (160, 120, left + 20, top + 20)
-        self.assertEqual(count_color(screenshot(), MAGENTA, patch), 160 * 120)
+        self.assertIsNotNone(wait_for_color(MAGENTA, patch, 160 * 120),
+                             "the coloured window did not show on that desktop")
 
         set_setting("BlackScreen", "False")
         set_setting("ColorRandom", "0")
@@ -52,7 +52,7 @@ class OwnDesktop(GlobulonTestCase):
         # The saver covers the desktop window and draws its green sphere in the middle.
         shown = harness.wait_until(
             lambda: count_color(screenshot(), (0, 255, 0), (1024, 768, left, top)) > 100,
-            timeout=20)
+            timeout=DEADLINE)
         self.assertTrue(shown, "the saver did not start on its desktop")
         self.assertEqual(count_color(screenshot(), MAGENTA, patch), 0)
 

@@ -4,16 +4,18 @@ import subprocess
 import time
 import unittest
 
-from harness import (TITLE, GlobulonTestCase, ToolLines, control_rects, count_color, finish,
-                     get_setting, screenshot, set_setting, settings_exist, visible_windows,
-                     wait_until, window_geometry, window_texts, xdotool)
+from harness import (DEADLINE, TITLE, GlobulonTestCase, ToolLines, control_rects, count_color,
+                     finish, focused_control, get_setting, menu_open, screenshot, set_setting,
+                     settings_exist, visible_windows, wait_until, window_geometry, window_texts,
+                     xdotool)
 
 DIALOG = f"^{TITLE}$"
 KEYS = ("ColorFixed", "ColorRandom", "BlackScreen", "MouseMove")
 USED_KEYS = ("alt+o", "alt+d", "alt+m", "alt+r", "alt+g", "alt+b", "alt+space", "Return",
-             "Escape", "alt+F4", "Up", "Down", "Home", "End")
+             "Escape", "alt+F4", "Up", "Down", "Home", "End", "Tab", "n")
 # Control ids of the colour lists and the swatch.
 RED_LIST, GREEN_LIST, BLUE_LIST, SWATCH = 105, 107, 109, 111
+OK, CANCEL = 1, 2
 PICKER_BASIC_COLOURS = 720  # the basic colours of the system's colour dialog
 
 
@@ -34,19 +36,20 @@ class SetupDialogCase(GlobulonTestCase):
     def open_dialog(self, *args):
         """Starts the program with "/c" and returns (process, X window) once the dialog shows."""
         process = self.start(*(args or ("/c",)))
-        windows = wait_until(lambda: visible_windows(DIALOG), timeout=20)
+        windows = wait_until(lambda: visible_windows(DIALOG), timeout=DEADLINE)
         self.assertEqual(len(windows), 1, "the settings dialog did not open")
-        # Wine lays the controls out right after mapping; let it settle before keys arrive.
-        time.sleep(0.5)
         xdotool("windowfocus", "--sync", windows[0])
+        # Keys are for a dialog that has put the focus on its first control.
+        self.assertTrue(wait_until(lambda: focused_control(TITLE), DEADLINE),
+                        "no control of the dialog has the focus")
         return process, windows[0]
 
     def press(self, *keys):
-        """Keys for the dialog, which has the keyboard since open_dialog."""
+        """Keys for the dialog, which has the keyboard since open_dialog. The X server hands
+        them to Wine in order, as it does a person's."""
         for key in keys:
             self.assertIn(key, USED_KEYS)
-            xdotool("key", key)
-            time.sleep(0.2)
+        xdotool("key", *keys)
 
     def stored(self):
         return {key: get_setting(key) for key in KEYS}
@@ -62,7 +65,7 @@ class FirstRun(SetupDialogCase):
     def test_ok_stores_random_colours_black_screen_and_no_mouse(self):
         process, _ = self.open_dialog()
         self.press("Return")
-        self.assertEqual(finish(process, timeout=10), 0)
+        self.assertEqual(finish(process, timeout=DEADLINE), 0)
         self.assertEqual(self.stored(), {"ColorFixed": "", "ColorRandom": "1",
                                          "BlackScreen": "True", "MouseMove": "False"})
 
@@ -70,7 +73,7 @@ class FirstRun(SetupDialogCase):
         process, _ = self.open_dialog()
         # "&Only one color" starts from black; "&Delete Screen" cleared; "&Mouse sensitivity" set.
         self.press("alt+o", "alt+d", "alt+m", "Return")
-        self.assertEqual(finish(process, timeout=10), 0)
+        self.assertEqual(finish(process, timeout=DEADLINE), 0)
         self.assertEqual(self.stored(), {"ColorFixed": "0,0,0", "ColorRandom": "0",
                                          "BlackScreen": "False", "MouseMove": "True"})
 
@@ -85,7 +88,7 @@ class StoredFixedColour(SetupDialogCase):
         # The swatch is about 65 x 41 pixels in the stored colour.
         self.assertGreater(count_color(shot, (10, 20, 30)), 1500)
         self.press("Return")
-        self.assertEqual(finish(process, timeout=10), 0)
+        self.assertEqual(finish(process, timeout=DEADLINE), 0)
         self.assertEqual(self.stored(), {"ColorFixed": "10,20,30", "ColorRandom": "0",
                                          "BlackScreen": "False", "MouseMove": "False"})
 
@@ -98,12 +101,13 @@ class PickingColours(SetupDialogCase):
         returns that entry's value."""
         left, top, right, bottom = control_rects(TITLE)[0][list_id]
         xdotool("mousemove", right - 8, (top + bottom) // 2, "click", 1)
-        open_list = wait_until(lambda: control_rects(TITLE)[1], timeout=5)
+        open_list = wait_until(lambda: control_rects(TITLE)[1], timeout=DEADLINE)
         self.assertIsNotNone(open_list, "the list did not open")
         list_left, list_top, list_right, _, item_height, top_index = open_list
         y = list_top + 1 + rows_down * item_height + item_height // 2
         xdotool("mousemove", (list_left + list_right) // 2 - 10, y, "click", 1)
-        time.sleep(0.3)
+        self.assertTrue(wait_until(lambda: control_rects(TITLE)[1] is None, DEADLINE),
+                        "the pick did not close the list")
         return top_index + rows_down
 
     def test_a_mouse_pick_in_each_open_list_is_kept_and_stored(self):
@@ -115,7 +119,7 @@ class PickingColours(SetupDialogCase):
         self.assertEqual(picked, [15, 29, 54])
         self.assertTrue(self.swatch_shows(tuple(picked)))
         self.press("Return")
-        self.assertEqual(finish(process, timeout=10), 0)
+        self.assertEqual(finish(process, timeout=DEADLINE), 0)
         self.assertEqual(get_setting("ColorFixed"), "15,29,54")
 
     def test_keys_on_a_closed_list_select_the_entry(self):
@@ -125,7 +129,7 @@ class PickingColours(SetupDialogCase):
         self.press("alt+g", *["Down"] * 5, "alt+b", "End", "alt+r", "Home")
         self.assertTrue(self.swatch_shows((0, 25, 255)))
         self.press("Return")
-        self.assertEqual(finish(process, timeout=10), 0)
+        self.assertEqual(finish(process, timeout=DEADLINE), 0)
         self.assertEqual(get_setting("ColorFixed"), "0,25,255")
 
     def test_keys_reach_the_same_list_after_another_program_had_the_foreground(self):
@@ -135,14 +139,15 @@ class PickingColours(SetupDialogCase):
         self.press("alt+g")
         taker = ToolLines("foreground_taker.exe")
         self.addCleanup(taker.close)
-        took = taker.wait_for(lambda line: line.startswith("foreground="), timeout=15)
+        took = taker.wait_for(lambda line: line.startswith("foreground="), timeout=DEADLINE)
         self.assertEqual(took, "foreground=1", "the tool did not get the foreground")
         # A click on the dialog's bare corner brings it back: the focus is where the user left it.
         x, y, _, height = window_geometry(dialog)
         xdotool("mousemove", x + 4, y + height - 4, "click", 1)
-        time.sleep(0.3)
+        self.assertTrue(wait_until(lambda: focused_control(TITLE) == GREEN_LIST, DEADLINE),
+                        "the focus did not come back to the list")
         self.press("Down", "Return")
-        self.assertEqual(finish(process, timeout=10), 0)
+        self.assertEqual(finish(process, timeout=DEADLINE), 0)
         self.assertEqual(get_setting("ColorFixed"), "10,21,30")
 
     def test_the_swatch_opens_the_picker_and_its_colour_fills_the_lists(self):
@@ -151,17 +156,17 @@ class PickingColours(SetupDialogCase):
         process, _ = self.open_dialog()
         left, top, right, bottom = control_rects(TITLE)[0][SWATCH]
         xdotool("mousemove", (left + right) // 2, (top + bottom) // 2, "click", 1)
-        self.assertTrue(wait_until(lambda: visible_windows("^Set Color$"), timeout=5))
-        time.sleep(0.5)
+        self.assertTrue(wait_until(lambda: PICKER_BASIC_COLOURS in control_rects("Set Color")[0],
+                                   timeout=DEADLINE), "the colour picker did not open")
         # Pure red, the first of the second row of the picker's eight-by-six basic colours.
         left, top, right, bottom = control_rects("Set Color")[0][PICKER_BASIC_COLOURS]
         xdotool("mousemove", left + (right - left) // 16, top + 3 * (bottom - top) // 12,
                 "click", 1)
         self.press("Return")
-        self.assertTrue(wait_until(lambda: not visible_windows("^Set Color$"), timeout=5))
+        self.assertTrue(wait_until(lambda: not visible_windows("^Set Color$"), timeout=DEADLINE))
         self.assertTrue(self.swatch_shows((255, 0, 0)))
         self.press("Return")
-        self.assertEqual(finish(process, timeout=10), 0)
+        self.assertEqual(finish(process, timeout=DEADLINE), 0)
         self.assertEqual(get_setting("ColorFixed"), "255,0,0")
 
     def test_one_number_alone_shows_the_white_the_saver_draws(self):
@@ -172,22 +177,39 @@ class PickingColours(SetupDialogCase):
         self.press("alt+r", "Home", *["Down"] * 5)
         self.assertTrue(self.swatch_shows((5, 255, 255)))
         self.press("Return")
-        self.assertEqual(finish(process, timeout=10), 0)
+        self.assertEqual(finish(process, timeout=DEADLINE), 0)
         self.assertEqual(get_setting("ColorFixed"), "5,255,255")
+
+
+class Keys(SetupDialogCase):
+    def test_tab_moves_the_focus_and_enter_presses_the_focused_button(self):
+        set_setting("ColorRandom", "0")
+        set_setting("ColorFixed", "1,2,3")
+        process, _ = self.open_dialog()
+        # From the blue list, Tab goes to OK and then to Cancel, which Enter then presses.
+        self.press("alt+b", "Tab")
+        self.assertTrue(wait_until(lambda: focused_control(TITLE) == OK, DEADLINE), "not on OK")
+        self.press("Tab")
+        self.assertTrue(wait_until(lambda: focused_control(TITLE) == CANCEL, DEADLINE),
+                        "not on Cancel")
+        self.press("Return")
+        self.assertEqual(finish(process, timeout=DEADLINE), 0)
+        self.assertEqual(self.stored(), {"ColorFixed": "1,2,3", "ColorRandom": "0",
+                                         "BlackScreen": None, "MouseMove": None})
 
 
 class LeavingWithoutOk(SetupDialogCase):
     def test_escape_stores_nothing(self):
         process, _ = self.open_dialog()
         self.press("alt+o", "alt+d", "Escape")
-        self.assertEqual(finish(process, timeout=10), 0)
+        self.assertEqual(finish(process, timeout=DEADLINE), 0)
         self.assertFalse(settings_exist())
 
     def test_closing_the_window_stores_nothing(self):
         set_setting("ColorRandom", "1")
         process, _ = self.open_dialog()
         self.press("alt+m", "alt+F4")
-        self.assertEqual(finish(process, timeout=10), 0)
+        self.assertEqual(finish(process, timeout=DEADLINE), 0)
         self.assertEqual(self.stored(), {"ColorFixed": None, "ColorRandom": "1",
                                          "BlackScreen": None, "MouseMove": None})
 
@@ -196,7 +218,7 @@ class LeavingWithoutOk(SetupDialogCase):
         self.press("alt+m")
         # taskkill without /f asks the program's windows to close, as "End task" does.
         subprocess.run(["wine", "taskkill", "/im", "globulon.scr"], capture_output=True)
-        self.assertEqual(finish(process, timeout=10), 0)
+        self.assertEqual(finish(process, timeout=DEADLINE), 0)
         self.assertFalse(settings_exist())
 
 
@@ -205,29 +227,52 @@ class SecondCopy(SetupDialogCase):
         first, window = self.open_dialog()
         began = time.monotonic()
         second = self.start("/c")
-        self.assertEqual(finish(second, timeout=15), 0)
-        self.assertLess(time.monotonic() - began, 10)
+        self.assertEqual(finish(second, timeout=DEADLINE), 0)
+        self.assertLess(time.monotonic() - began, DEADLINE)
         self.assertIsNone(first.poll(), "the open dialog must stay")
         self.assertEqual(visible_windows(DIALOG), [window])
         self.press("Escape")
-        self.assertEqual(finish(first, timeout=10), 0)
+        self.assertEqual(finish(first, timeout=DEADLINE), 0)
+
+    def test_second_configure_restores_a_minimised_dialog(self):
+        first, window = self.open_dialog()
+        size = window_geometry(window)[2:]
+
+        def shown_whole():
+            return window in visible_windows(DIALOG) and window_geometry(window)[2:] == size
+
+        # "Minimize" from the system menu: the dialog goes, or shrinks to its caption.
+        self.press("alt+space")
+        self.assertTrue(wait_until(lambda: menu_open(TITLE), DEADLINE), "no system menu")
+        self.press("n")
+        self.assertTrue(wait_until(lambda: not shown_whole(), DEADLINE),
+                        "the dialog was not minimised")
+        self.assertEqual(finish(self.start("/c"), timeout=DEADLINE), 0)
+        self.assertTrue(wait_until(shown_whole, DEADLINE), "the dialog did not come back")
+        self.assertEqual(visible_windows(DIALOG), [window])
+        self.assertIsNone(first.poll(), "the open dialog must stay")
+        self.assertTrue(wait_until(lambda: focused_control(TITLE), DEADLINE))
+        self.press("Escape")
+        self.assertEqual(finish(first, timeout=DEADLINE), 0)
 
     def test_hand_over_brings_the_open_about_box_forward_not_the_dialog_behind_it(self):
         first, _ = self.open_dialog()
         # "Mouse sensitivity" ticked, then "About..." from the system menu (its last entry).
         self.press("alt+m", "alt+space")
-        time.sleep(0.5)
+        self.assertTrue(wait_until(lambda: menu_open(TITLE), DEADLINE), "no system menu")
         self.press("Up", "Return")
-        self.assertTrue(wait_until(lambda: window_texts("About"), timeout=5))
-        self.assertEqual(finish(self.start("/c"), timeout=15), 0)
-        time.sleep(0.5)
-        # Enter belongs to the About box: it closes the box and leaves the dialog unsaved.
+        self.assertTrue(wait_until(lambda: window_texts("About"), timeout=DEADLINE))
+        self.assertEqual(finish(self.start("/c"), timeout=DEADLINE), 0)
+        # Enter belongs to the About box, which the hand-over brought forward with its focus:
+        # it closes the box and leaves the dialog unsaved.
+        self.assertTrue(wait_until(lambda: focused_control("About"), DEADLINE),
+                        "the About box has no focus")
         self.press("Return")
-        self.assertTrue(wait_until(lambda: not window_texts("About"), timeout=5))
+        self.assertTrue(wait_until(lambda: not window_texts("About"), timeout=DEADLINE))
         self.assertIsNone(first.poll(), "the dialog must stay open")
         self.assertFalse(settings_exist())
         self.press("Escape")
-        self.assertEqual(finish(first, timeout=10), 0)
+        self.assertEqual(finish(first, timeout=DEADLINE), 0)
 
 
 if __name__ == "__main__":

@@ -13,7 +13,7 @@ import unittest
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 sys.path.insert(0, os.path.join(ROOT, "tests", "blackbox"))
-from harness import finish, screenshot, wait_until  # noqa: E402
+from harness import DEADLINE, finish, screenshot, wait_until  # noqa: E402
 sys.path.insert(0, os.path.dirname(__file__))
 from test_x11_hosts import alive, main_color  # noqa: E402
 PACKAGE_FILES = ["usr/libexec/xscreensaver/globulon",
@@ -113,18 +113,23 @@ class MateScreenSaverTest(unittest.TestCase):
         # The saver and its command share one session bus.
         session = subprocess.Popen(
             ["dbus-run-session", "--", "sh", "-c",
-             "mate-screensaver --no-daemon & sleep 2; mate-screensaver-command --activate; wait"],
+             "mate-screensaver --no-daemon & "
+             # Activates once the saver answers on the bus (each try gives up after 10 s).
+             "for try in $(seq 300); do mate-screensaver-command --query >/dev/null 2>&1 && break;"
+             " sleep 0.1; done; mate-screensaver-command --activate; wait"],
             env=env, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
             stderr=subprocess.DEVNULL, start_new_session=True)
         self.addCleanup(lambda: (os.killpg(session.pid, 15), finish(session, 5)))
         saver = wait_until(lambda: subprocess.run(
             ["pgrep", "-s", str(session.pid), "-f", "^/usr/libexec/xscreensaver/globulon -root"],
-            capture_output=True, text=True).stdout.split(), 15)
+            capture_output=True, text=True).stdout.split(), DEADLINE)
         self.assertTrue(saver, "mate-screensaver started no globulon")
         os.environ["DISPLAY"] = self.display
-        self.assertTrue(wait_until(lambda: main_color(screenshot(), (120, 120, 452, 324)), 10))
+        self.assertTrue(wait_until(lambda: main_color(screenshot(), (120, 120, 452, 324)),
+                                   DEADLINE))
         subprocess.run(["xdotool", "key", "a"], env=env, check=True)
-        self.assertTrue(wait_until(lambda: not alive(int(saver[0])), 5), "the saver is left")
+        self.assertTrue(wait_until(lambda: not alive(int(saver[0])), DEADLINE),
+                        "the saver is left")
 
 
 if __name__ == "__main__":

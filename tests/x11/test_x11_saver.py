@@ -14,7 +14,8 @@ import unittest
 import xml.etree.ElementTree as ElementTree
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "blackbox"))
-from harness import count_color, finish, screenshot, wait_until  # noqa: E402
+from harness import (DEADLINE, color_box, count_color, finish, picture_changes,  # noqa: E402
+                     screenshot, wait_for_color, wait_until)
 
 PROGRAM = os.environ.get("GLOBULON_X11", "")
 BUILD = os.environ.get("GLOBULON_BUILD", "")
@@ -22,9 +23,11 @@ SOURCE = os.path.join(os.path.dirname(__file__), "..", "..")
 SCREEN = (1024, 768)
 GREEN = (0, 255, 0)
 WHITE = (255, 255, 255)
-# Early in the cycle the sphere grows by 20 twips (4/3 pixel) a frame: after two seconds it
-# lies well inside a square of this side around the centre.
+# A square around the centre where a sphere just started shows its pen.
 CENTRE_SIDE = 120
+# From a signal or a closed window to the end of the process (a sanitizer build, which checks
+# for leaks on its way out), on a loaded machine.
+ENDS_WITHIN = 3.0
 
 xvfb = None
 
@@ -105,6 +108,12 @@ def count_black(png, crop=None):
     return int(result.stdout.strip())
 
 
+def bytes_written(pid):
+    """What the process has written so far, its X connection included."""
+    with open(f"/proc/{pid}/io") as io:
+        return int(next(line for line in io if line.startswith("wchar:")).split()[1])
+
+
 class X11SaverTest(unittest.TestCase):
     def setUp(self):
         self.assertTrue(PROGRAM and os.path.exists(PROGRAM), "GLOBULON_X11 must name the program")
@@ -124,27 +133,42 @@ class X11SaverTest(unittest.TestCase):
         self.processes.append(process)
         return process
 
-    def assertSphereAt(self, png, x, y):
-        """Pen pixels around (x, y) and none of them anywhere else."""
-        near = count_color(png, GREEN, centre_crop(x, y))
-        self.assertGreater(near, 200, f"no sphere at {x},{y}")
-        self.assertEqual(count_color(png, GREEN), near, "pen pixels away from the centre")
+    def sphere_at(self, x, y):
+        """Waits for the sphere around (x, y); returns the screenshot that shows it."""
+        png = wait_for_color(GREEN, centre_crop(x, y), 200)
+        self.assertIsNotNone(png, f"no sphere at {x},{y}")
+        return png
 
-    def assertEndsCleanly(self, process, timeout=1.0):
-        """Ends with status 0 (also: the sanitizers found no leak) within timeout seconds."""
+    def assertCentredOn(self, png, x, y):
+        """The pen's pixels, all of them, lie around (x, y): whatever the sphere's size, the
+        box around them has that centre."""
+        box = color_box(png, GREEN, (SCREEN[0], SCREEN[1], 0, 0))
+        self.assertIsNotNone(box, "no pen pixels")
+        centre = ((box[0] + box[2]) / 2, (box[1] + box[3]) / 2)
+        self.assertLess(max(abs(centre[0] - x), abs(centre[1] - y)), 2,
+                        f"pen pixels in {box}, not around {x},{y}")
+
+    def assertEndsCleanly(self, process):
+        """Ends with status 0 (also: the sanitizers found no leak) within ENDS_WITHIN seconds."""
         started = time.monotonic()
-        status = finish(process, timeout)
+        status = finish(process, ENDS_WITHIN + DEADLINE)
         self.assertEqual(status, 0, process.stderr.read())
-        self.assertLess(time.monotonic() - started, timeout)
+        self.assertLess(time.monotonic() - started, ENDS_WITHIN)
+
+    def start_drawing_on_root(self, *args):
+        """Starts it on the root and waits until it has cleared the grey weave Xvfb starts with
+        (or drawn on the black an earlier test left)."""
+        saver = self.start("-root", *args)
+        self.assertTrue(picture_changes((SCREEN[0], SCREEN[1], 0, 0), DEADLINE), "nothing drawn")
+        return saver
 
     # --- where it draws ------------------------------------------------------------------
 
     def test_root_gets_the_sphere_at_the_centre_on_black(self):
         # With the framework's standard options and the form XScreenSaver rewrites -root into.
         saver = self.start("-fps", "-delay", "20000", "-color", "green", "--root")
-        time.sleep(2)
-        png = screenshot()
-        self.assertSphereAt(png, SCREEN[0] // 2, SCREEN[1] // 2)
+        png = self.sphere_at(SCREEN[0] // 2, SCREEN[1] // 2)
+        self.assertCentredOn(png, SCREEN[0] // 2, SCREEN[1] // 2)
         # Xvfb's root starts as a grey weave: everything else is now black.
         crop = centre_crop(SCREEN[0] // 2, SCREEN[1] // 2)
         others = SCREEN[0] * SCREEN[1] - count_color(png, GREEN)
@@ -158,35 +182,43 @@ class X11SaverTest(unittest.TestCase):
         # The variable wins over -root, as XScreenSaver and xsecurelock hand it.
         saver = self.start("-root", "--color=rgb:00/ff/00",
                            env={"XSCREENSAVER_WINDOW": hex(window)})
-        time.sleep(1.5)
-        png = screenshot()
-        self.assertSphereAt(png, 300, 230)
+        png = self.sphere_at(300, 230)
+        self.assertCentredOn(png, 300, 230)
         self.assertEqual(count_color(png, WHITE, (400, 300, 100, 80)), 0)  # was white
         self.xlib.resize(window, 600, 500)
-        time.sleep(0.5)
-        png = screenshot()
-        self.assertSphereAt(png, 400, 330)
-        # The server fills the resized window white; the saver starts it afresh on black.
-        self.assertEqual(count_color(png, WHITE, (600, 500, 100, 80)), 0)
+        # The server fills the resized window white; the saver starts it afresh on black, with
+        # its sphere in the new centre and nothing left around the old one.
+        shots = []
+
+        def recentred():
+            shots.append(screenshot())
+            box = color_box(shots[-1], GREEN, (600, 500, 100, 80))
+            return box and (box[0] + box[2]) // 2 in (399, 400) and \
+                (box[1] + box[3]) // 2 in (329, 330)
+
+        wait_until(recentred, DEADLINE)
+        self.assertCentredOn(shots[-1], 400, 330)
+        self.assertEqual(count_color(shots[-1], WHITE, (600, 500, 100, 80)), 0)
         self.xlib.destroy(window)
         self.assertEndsCleanly(saver)
 
     def test_sigint_ends_it_at_once(self):
-        saver = self.start("-root")
-        time.sleep(0.5)
+        saver = self.start_drawing_on_root()
         saver.send_signal(signal.SIGINT)
         self.assertEndsCleanly(saver)
 
     def test_sigterm_ends_it_within_a_second_while_the_server_does_not_answer(self):
-        saver = self.start("-root")
-        time.sleep(0.5)
+        saver = self.start_drawing_on_root()
         xvfb.send_signal(signal.SIGSTOP)
         try:
-            time.sleep(0.3)
+            # It has written to the server since the server stopped answering.
+            written = bytes_written(saver.pid)
+            self.assertTrue(wait_until(lambda: bytes_written(saver.pid) > written, DEADLINE),
+                            "the program wrote nothing to the stopped server")
             saver.send_signal(signal.SIGTERM)
             started = time.monotonic()
-            status = finish(saver, 1.0)
-            self.assertLess(time.monotonic() - started, 1.0)
+            status = finish(saver, ENDS_WITHIN + DEADLINE)
+            self.assertLess(time.monotonic() - started, ENDS_WITHIN)
             self.assertEqual(status, 0)
         finally:
             xvfb.send_signal(signal.SIGCONT)

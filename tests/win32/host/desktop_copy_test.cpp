@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "tests/support/pump.h"
 #include "win32/host/form_window.h"
-#include "win32/host/message_pump.h"
 
 namespace globulon {
 namespace {
@@ -30,23 +30,25 @@ class ColourPatch {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(brush_));
         ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
         UpdateWindow(hwnd_);
-        Settle();
+        centre_ = {x + width / 2, y + height / 2};
+        colour_ = colour;
+        EXPECT_TRUE(testing::PumpUntil([this] { return OnScreen(); })) << "the patch never showed";
     }
     ~ColourPatch() {
         if (hwnd_) DestroyWindow(hwnd_);
-        Settle();
+        EXPECT_TRUE(testing::PumpUntil([this] { return !OnScreen(); })) << "the patch stayed";
         DeleteObject(brush_);
     }
     HWND Hwnd() const { return hwnd_; }
-    // Lets the window system catch up: pending paints run, the screen shows the result.
-    static void Settle() {
-        for (int i = 0; i < 5; ++i) {
-            PumpMessages();
-            Sleep(20);
-        }
-    }
 
   private:
+    // What the screen shows at the patch's centre is its colour.
+    bool OnScreen() const {
+        HDC screen = GetDC(nullptr);
+        const COLORREF shown = GetPixel(screen, centre_.x, centre_.y);
+        ReleaseDC(nullptr, screen);
+        return shown == colour_;
+    }
     // Each patch paints with its own brush, kept in the window.
     static LRESULT CALLBACK PatchProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_ERASEBKGND) {
@@ -61,6 +63,8 @@ class ColourPatch {
 
     HBRUSH brush_ = nullptr;
     HWND hwnd_ = nullptr;
+    POINT centre_ = {0, 0};
+    COLORREF colour_ = 0;
 };
 
 // A form of the program's class that shows a desktop snapshot as its background, as the
@@ -148,8 +152,7 @@ TEST(SetDesktopBackdrop, FormShowsTheDesktopAsItWasWhenCaptured) {
     EXPECT_EQ(form.Snapshot.Height(), 300);
     ShowWindow(form.Hwnd(), SW_SHOWNOACTIVATE);
     UpdateWindow(form.Hwnd());
-    ColourPatch::Settle();
-    EXPECT_EQ(PixelOf(form.Hwnd(), 150, 120), kRed);
+    EXPECT_TRUE(testing::PumpUntil([&] { return PixelOf(form.Hwnd(), 150, 120) == kRed; }));
     EXPECT_EQ(PixelOf(form.Hwnd(), 299, 229), kRed);
     EXPECT_NE(PixelOf(form.Hwnd(), 50, 50), kRed);
     EXPECT_NE(PixelOf(form.Hwnd(), 350, 250), kRed);

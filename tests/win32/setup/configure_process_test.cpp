@@ -101,24 +101,5 @@ TEST_F(ConfigureProcess, OwnerHandleDisablesItsParentWhileTheDialogIsOpen) {
     DestroyWindow(parent);
 }
 
-TEST_F(ConfigureProcess, SecondConfigureRestoresTheOpenDialogAndEnds) {
-    Started first(L"/c");
-    ASSERT_TRUE(first.Running());
-    HWND dialog = WaitForWindow(FormClassName, ApplicationTitle);
-    ASSERT_NE(dialog, nullptr);
-    PostMessageW(dialog, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_TRUE(PumpUntil([&] { return IsIconic(dialog) != FALSE; }));
-
-    Started second(L"/C");
-    ASSERT_TRUE(second.Running());
-    EXPECT_EQ(second.EndWithin(10000), 0);
-    EXPECT_TRUE(PumpUntil([&] { return !IsIconic(dialog); }, 3000));
-    EXPECT_FALSE(first.HasEnded());
-    EXPECT_EQ(FindWindowW(FormClassName, ApplicationTitle), dialog);  // still the one dialog
-
-    PostMessageW(dialog, WM_CLOSE, 0, 0);
-    EXPECT_EQ(first.EndWithin(10000), 0);
-}
-
 }  // namespace
 }  // namespace globulon

@@ -78,14 +78,6 @@ class SetupFormTest : public ::testing::Test {
             EXPECT_EQ(Stored(key), kMissing) << key;
         }
     }
-    // Makes the dialog the active window with the keyboard in control; false when the system
-    // would not hand it over.
-    bool GiveKeyboard(Id id) {
-        SetForegroundWindow(form.Hwnd());
-        PumpMessages();
-        SetFocus(C(id));
-        return GetFocus() == C(id);
-    }
     std::wstring Text(HWND hwnd) {
         wchar_t text[64] = {};
         GetWindowTextW(hwnd, text, 64);
