@@ -7,8 +7,9 @@ import os
 import subprocess
 import unittest
 
-from harness import (TITLE, TOOLS, GlobulonTestCase, control_rects, finish, visible_windows,
-                     wait_until, window_texts, xdotool)
+from harness import (DEADLINE, TITLE, TOOLS, GlobulonTestCase, control_rects, finish,
+                     focused_control, menu_open, visible_windows, wait_until, window_texts,
+                     xdotool)
 
 
 def dpi_changed(title, dpi):
@@ -45,7 +46,8 @@ def stable_rects(title):
         last = now
         return same
 
-    wait_until(settled, timeout=10, interval=0.3)
+    settled_in_time = wait_until(settled, timeout=DEADLINE, interval=0.3)
+    assert settled_in_time, f"{title}: its controls kept moving"
     return last
 
 
@@ -67,26 +69,25 @@ class DpiScaledSize(GlobulonTestCase):
 
     def test_the_forms_answer_their_size_and_keep_their_margins_at_150_percent(self):
         process = self.start("/c")
-        windows = wait_until(lambda: visible_windows(f"^{TITLE}$"), timeout=20)
+        windows = wait_until(lambda: visible_windows(f"^{TITLE}$"), timeout=DEADLINE)
         self.assertEqual(len(windows), 1, "the settings dialog did not open")
+        # Shown and laid out: the dialog has put the focus on a control.
+        self.assertTrue(wait_until(lambda: focused_control(TITLE), DEADLINE))
         self.move_to_150_percent(TITLE)
 
         # "About..." from the system menu (its last entry).
-        shown = len(visible_windows(""))
         xdotool("windowfocus", "--sync", windows[0])
         xdotool("key", "alt+space")
-        # The menu is a window of its own.
-        self.assertTrue(wait_until(lambda: len(visible_windows("")) > shown, timeout=5),
-                        "the system menu did not open")
-        xdotool("key", "Up")
-        xdotool("key", "Return")
-        self.assertTrue(wait_until(lambda: window_texts("About"), timeout=5))
+        self.assertTrue(wait_until(lambda: menu_open(TITLE), DEADLINE), "no system menu")
+        xdotool("key", "Up", "Return")
+        self.assertTrue(wait_until(lambda: window_texts("About"), timeout=DEADLINE))
+        self.assertTrue(wait_until(lambda: focused_control("About"), DEADLINE))
         self.move_to_150_percent("About")
 
         xdotool("key", "Return")  # closes the About box
-        self.assertTrue(wait_until(lambda: not window_texts("About"), timeout=5))
+        self.assertTrue(wait_until(lambda: not window_texts("About"), timeout=DEADLINE))
         xdotool("key", "Escape")
-        self.assertEqual(finish(process, timeout=10), 0)
+        self.assertEqual(finish(process, timeout=DEADLINE), 0)
 
 
 if __name__ == "__main__":

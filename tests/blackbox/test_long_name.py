@@ -7,7 +7,8 @@ import shutil
 import subprocess
 import unittest
 
-from harness import SCR, GlobulonTestCase, PreviewHost, finish, get_setting, wait_until
+from harness import (DEADLINE, SCR, GlobulonTestCase, PreviewHost, finish, get_setting,
+                     picture_changes, wait_until)
 
 LONG_NAME = "Globulon Screen Saver"
 FOLDER = r"C:\globtest"
@@ -43,13 +44,14 @@ class LongName(GlobulonTestCase):
                                    stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                                    stderr=subprocess.DEVNULL)
         self.processes.append(process)
-        self.assertTrue(wait_until(lambda: get_setting("ActiveSetup") == str(host.preview), 15),
-                        "the preview did not start")
-        # It asks the dialog ten times a second: three seconds are thirty chances to end.
-        ended = wait_until(lambda: process.poll() is not None, timeout=3)
-        self.assertFalse(ended, "the preview ended while its entry was selected")
+        recorded = wait_until(lambda: get_setting("ActiveSetup") == str(host.preview), DEADLINE)
+        self.assertTrue(recorded, "the preview did not start")
+        # A preview that took its entry for another saver's ends after its first frame.
+        for frame in ("a new frame", "a second new frame"):
+            self.assertTrue(picture_changes(host.preview_crop), f"{frame} is missing")
+        self.assertIsNone(process.poll(), "the preview ended while its entry was selected")
         host.command("select Other")
-        self.assertEqual(finish(process, timeout=10), 0)
+        self.assertEqual(finish(process, timeout=DEADLINE), 0)
 
 
 if __name__ == "__main__":
