@@ -134,7 +134,6 @@ class TwoMonitors(GlobulonTestCase):
         self.assertEndsOnAKey(saver)
 
 
-
 class DialogMonitor(GlobulonTestCase):
     """The settings dialog keeps its centring rule on the monitor of the window that asked for
     it (the display-settings dialog, here the stand-in), or of the pointer when none did."""
@@ -155,9 +154,11 @@ class DialogMonitor(GlobulonTestCase):
             self.assertLessEqual(abs(centre[axis] - expected[axis]), 2, f"{args}: {centre}")
 
     def test_the_dialog_opens_on_the_monitor_of_the_window_that_asked_for_it(self):
-        xdotool("mousemove", 500, 400)  # the pointer elsewhere
-        for at, monitor in (((1100, 50), SECOND), ((20, 20), PRIMARY)):
+        # The pointer on the other monitor each time.
+        for at, pointer, monitor in (((1100, 50), (500, 400), SECOND),
+                                     ((20, 20), (1400, 300), PRIMARY)):
             with self.subTest(at=at):
+                xdotool("mousemove", *pointer)
                 host = PreviewHost("child", "--at", *(str(v) for v in at))
                 self.addCleanup(host.close)
                 # The handle after "/c:" is one of the asking dialog's children (its page).
