@@ -37,10 +37,11 @@ def start(*args):
 
 
 def start_tool(name, *args):
-    """Starts one of the test programs built beside the tests (e.g. tools/preview_host.exe)."""
+    """Starts one of the test programs built beside the tests (e.g. tools/color_window.exe) with
+    its output thrown away (ToolLines reads a tool's output)."""
     return subprocess.Popen(["wine", os.path.join(TOOLS, name), *args],
-                            stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
-                            stderr=subprocess.STDOUT, text=True)
+                            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
 
 
 def finish(process, timeout):
