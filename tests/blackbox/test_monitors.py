@@ -27,6 +27,12 @@ def centre_crop(monitor, half=60):
     return (2 * half, 2 * half, left + width // 2 - half, top + height // 2 - half)
 
 
+def window_names():
+    """The titles of the shown windows, for a failure's message."""
+    return [subprocess.run(["xdotool", "getwindowname", str(w)], capture_output=True,
+                           text=True).stdout.strip() for w in visible_windows(".")]
+
+
 def quiet(*command):
     # No pipes: Wine's services, started by the first program, would keep them open.
     subprocess.run(command, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
@@ -87,8 +93,11 @@ class TwoMonitors(GlobulonTestCase):
         for left in (20, 1100):
             self.start_tool("tools/color_window.exe", "255", "0", "255", str(left), "20", "160",
                             "120")
-        shown = wait_until(lambda: count_color(screenshot(), MAGENTA) == 2 * PATCH, DEADLINE)
-        self.assertTrue(shown, "the coloured windows did not show")
+        seen = []
+        shown = wait_until(lambda: seen.append(count_color(screenshot(), MAGENTA)) or
+                           seen[-1] == 2 * PATCH, DEADLINE)
+        self.assertTrue(shown, f"the coloured windows did not show: {seen[-1]} of {2 * PATCH} "
+                        f"pixels; shown: {window_names()}")
         xdotool("mousemove", 500, 400)
 
     def start_saver(self):
@@ -163,6 +172,7 @@ class DialogMonitor(GlobulonTestCase):
                 # The handle after "/c:" is one of the asking dialog's children (its page).
                 self.assertOpensCentredOn(monitor, f"/c:{host.values['page']}")
                 host.command("quit")
+                self.assertEqual(finish(host.process, DEADLINE), 0, "the stand-in did not end")
 
     def test_without_a_window_that_asked_the_dialog_opens_on_the_pointers_monitor(self):
         for pointer, monitor in (((1400, 300), SECOND), ((500, 400), PRIMARY)):
