@@ -33,28 +33,42 @@ def start(*args):
 
 
 def start_tool(name, *args):
-    """Starts one of the test programs built beside the tests (e.g. tools/preview_host.exe)."""
+    """Starts one of the test programs built beside the tests (e.g. tools/color_window.exe) with
+    its output thrown away (ToolLines reads a tool's output)."""
     return subprocess.Popen(["wine", os.path.join(TOOLS, name), *args],
-                            stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
-                            stderr=subprocess.STDOUT, text=True)
+                            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
+                            stderr=subprocess.DEVNULL)
 
 
 # --- settings ------------------------------------------------------------------------------
 
+def reg(*args):
+    """Runs Wine's reg.exe with the arguments; returns the finished process. A reg.exe that ends
+    with an error and says nothing at all never started under Wine (it prints every outcome):
+    that is said, and it is started once more."""
+    for attempt in (1, 2):
+        result = subprocess.run(["wine", "reg", *args], capture_output=True, text=True,
+                                stdin=subprocess.DEVNULL)
+        if result.returncode == 0 or result.stdout or result.stderr:
+            return result
+        print(f"reg.exe did not start under Wine (exit status {result.returncode}, no output; "
+              f"attempt {attempt} of 2)", file=sys.stderr)
+    return result
+
+
 def clear_settings():
-    subprocess.run(["wine", "reg", "delete", r"HKCU\Software\Globulon Screen Saver", "/f"],
-                   capture_output=True)
+    reg("delete", r"HKCU\Software\Globulon Screen Saver", "/f")
 
 
 def set_setting(name, value):
-    subprocess.run(["wine", "reg", "add", SETTINGS_KEY, "/v", name, "/t", "REG_SZ", "/d", value,
-                    "/f"], capture_output=True, check=True)
+    result = reg("add", SETTINGS_KEY, "/v", name, "/t", "REG_SZ", "/d", value, "/f")
+    if result.returncode != 0:
+        raise AssertionError(f"could not store {name} = {value!r}: {result.stdout}{result.stderr}")
 
 
 def get_setting(name):
     """The stored text, or None when the value (or the key) is missing."""
-    result = subprocess.run(["wine", "reg", "query", SETTINGS_KEY, "/v", name],
-                            capture_output=True, text=True)
+    result = reg("query", SETTINGS_KEY, "/v", name)
     for line in result.stdout.splitlines():
         parts = line.strip().split(None, 2)
         if len(parts) >= 2 and parts[0] == name and parts[1] == "REG_SZ":
@@ -63,9 +77,7 @@ def get_setting(name):
 
 
 def settings_exist():
-    result = subprocess.run(["wine", "reg", "query", r"HKCU\Software\Globulon Screen Saver"],
-                            capture_output=True)
-    return result.returncode == 0
+    return reg("query", r"HKCU\Software\Globulon Screen Saver").returncode == 0
 
 
 # --- windows and input ---------------------------------------------------------------------

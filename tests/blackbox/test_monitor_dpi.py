@@ -1,6 +1,9 @@
 """The settings dialog and the About box moved to a monitor of 150%. Wine has one DPI for all
-monitors, so tools/dpi_changed.exe sends the running window the WM_DPICHANGED Windows sends on
-such a move. Controls, fonts and window grow by half, and no text is cut."""
+monitors, so tools/dpi_changed.exe plays Windows' part as Windows does for a per-monitor aware
+window: it asks the window its size at the new DPI (WM_GETDPISCALEDSIZE) and suggests that size
+in WM_DPICHANGED. Each window answers; controls, fonts and every margin between the controls and
+the client area's edges grow by half, no more (the caption, which Wine does not scale, takes none
+of the client area's room); and no text is cut."""
 import os
 import subprocess
 import unittest
@@ -18,14 +21,29 @@ ABOUT = (1, 101, 103, 104)
 
 
 def send_dpi_changed(title, dpi):
+    """Runs the tool; returns its output as a dict of name to value."""
     result = subprocess.run(["wine", os.path.join(TOOLS, "tools", "dpi_changed.exe"), title,
                              str(dpi)], capture_output=True, text=True, timeout=30)
     assert result.returncode == 0, f"dpi_changed.exe ended with {result.returncode}"
-    return result.stdout
+    return dict(line.strip().split("=", 1) for line in result.stdout.splitlines() if "=" in line)
 
 
 def size(box):
     return box[2] - box[0], box[3] - box[1]
+
+
+def client_rect(text):
+    """(left, top, right, bottom) on the screen of the tool's "X,Y,W,H"."""
+    x, y, w, h = (int(v) for v in text.split(","))
+    return x, y, x + w, y + h
+
+
+def margins(client, controls):
+    """Room from the client area's edges to the nearest control: left, top, right, bottom."""
+    return (min(c[0] for c in controls.values()) - client[0],
+            min(c[1] for c in controls.values()) - client[1],
+            client[2] - max(c[2] for c in controls.values()),
+            client[3] - max(c[3] for c in controls.values()))
 
 
 def ink(rect, control=None):
@@ -47,6 +65,21 @@ def ink(rect, control=None):
 
 
 class MonitorDpi(GlobulonTestCase):
+    def move_to_150_percent(self, title, before):
+        """Moves the window, checks its answer and its margins; returns its controls' places."""
+        answer = send_dpi_changed(title, 144)
+        # Only a per-monitor aware window hears of such a move.
+        self.assertEqual(answer.get("awareness"), "2", f"{title}: not per-monitor aware")
+        self.assertTrue(answer.get("answered", "0").startswith("1"),
+                        f"{title}: no answer to WM_GETDPISCALEDSIZE")
+        after, _ = control_rects(title)
+        self.assertEqual(set(after), set(before))
+        was = margins(client_rect(answer["before"]), before)
+        now = margins(client_rect(answer["after"]), after)
+        for name, a, b in zip(("left", "top", "right", "bottom"), was, now):
+            self.assertAlmostEqual(b, a * 1.5, delta=1.5, msg=f"{title}: {name} margin {a} -> {b}")
+        return after
+
     def assertGrewByHalf(self, before, after, what):
         for was, now in zip(before, after):
             self.assertAlmostEqual(now, was * 1.5, delta=max(2, was * 0.06),
@@ -76,10 +109,7 @@ class MonitorDpi(GlobulonTestCase):
         text_before = {c: ink(before[c], c) for c in texts}
         frame_before = window_geometry(windows[0])
 
-        # Only a per-monitor aware window hears of such a move.
-        self.assertIn("awareness=2", send_dpi_changed(TITLE, 144))
-        after, _ = control_rects(TITLE)
-        self.assertEqual(set(after), set(before))
+        after = self.move_to_150_percent(TITLE, before)
         for control, rect in before.items():
             was, now = size(rect), size(after[control])
             if control in LISTS:
@@ -90,9 +120,10 @@ class MonitorDpi(GlobulonTestCase):
         # Places grow too: OK's distance from the frame's corner.
         self.assertGrewByHalf((before[1][0] - before[110][0], before[1][1] - before[110][1]),
                               (after[1][0] - after[110][0], after[1][1] - after[110][1]), "OK")
+        # The window grows around a client area half as big again; its caption is the system's.
         frame_after = window_geometry(windows[0])
-        self.assertGreaterEqual(frame_after[2], frame_before[2] * 1.5 - 2)
-        self.assertGreaterEqual(frame_after[3], frame_before[3] * 1.5 - 2)
+        self.assertGreater(frame_after[2], frame_before[2] * 1.4)
+        self.assertGreater(frame_after[3], frame_before[3] * 1.4)
         # 8.25 points: 11 pixels at 96 DPI, 16 at 144.
         for control in texts:
             self.assertTextGrew(text_before[control], after[control], control, 16 / 11, control)
@@ -108,8 +139,7 @@ class MonitorDpi(GlobulonTestCase):
         self.assertTrue(wait_until(lambda: all(ink(before[c]) for c in ABOUT), DEADLINE),
                         "the About box's texts were not painted")
         text_before = {c: ink(before[c]) for c in ABOUT}
-        send_dpi_changed("About", 144)
-        after, _ = control_rects("About")
+        after = self.move_to_150_percent("About", before)
         for control in ABOUT:
             self.assertGrewByHalf(size(before[control]), size(after[control]), control)
             self.assertTextGrew(text_before[control], after[control], control, 1.5)

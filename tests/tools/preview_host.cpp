@@ -9,6 +9,9 @@
 //   --page-title TEXT        the page's title instead of "Screen saver" (a translated dialog)
 //   --other-tree             the list sits in a group box on the page, and the preview one step
 //                            closer to the dialog (two steps below it instead of three)
+//   --entry NAME             the list shows and selects NAME instead of "globulon" (a saver
+//                            listed under a long file name)
+//   --at X Y                 the dialog's corner on the screen instead of 20, 20
 //
 // Standard output: "dialog=N", "page=N", "list=N", "preview=N" (decimal handles),
 // "preview_rect=X,Y,W,H" (the preview's client area on the screen), then "ready".
@@ -20,6 +23,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -34,6 +38,8 @@ struct HostOptions {
     bool popup = false;
     std::wstring pageTitle = L"Screen saver";
     bool otherTree = false;
+    std::wstring entry = L"globulon";
+    POINT at = {20, 20};
 };
 
 struct HostWindows {
@@ -132,7 +138,7 @@ bool BuildWindows(const HostOptions& options, HINSTANCE instance) {
 
     host.dialog =
         Make(L"PreviewHostDialog", L"Display Properties", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-             20, 20, 420, 320, nullptr, instance);
+             options.at.x, options.at.y, 420, 320, nullptr, instance);
     host.page =
         Make(L"#32770", options.pageTitle.c_str(), WS_CHILD, 0, 0, 400, 280, host.dialog, instance);
     HWND listParent = host.page;
@@ -143,7 +149,8 @@ bool BuildWindows(const HostOptions& options, HINSTANCE instance) {
     host.list = Make(L"ComboBox", L"", WS_CHILD | CBS_DROPDOWNLIST | WS_VSCROLL, 10, 10, 180, 120,
                      listParent, instance);
     if (!host.dialog || !host.page || !host.list) return false;
-    for (const wchar_t* entry : {L"Blank", L"globulon", L"Other"}) {
+    // Unsorted: the entries keep this order.
+    for (const wchar_t* entry : {L"Blank", options.entry.c_str(), L"Other"}) {
         SendMessageW(host.list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
     }
     SendMessageW(host.list, CB_SETCURSEL, 1, 0);
@@ -181,6 +188,12 @@ bool ReadOptions(int argc, char** argv, HostOptions& options) {
     for (int i = 2; i < argc; ++i) {
         if (std::strcmp(argv[i], "--other-tree") == 0) {
             options.otherTree = true;
+        } else if (std::strcmp(argv[i], "--entry") == 0 && i + 1 < argc) {
+            const std::string entry = argv[++i];
+            options.entry.assign(entry.begin(), entry.end());  // plain ASCII names
+        } else if (std::strcmp(argv[i], "--at") == 0 && i + 2 < argc) {
+            options.at.x = std::atoi(argv[++i]);
+            options.at.y = std::atoi(argv[++i]);
         } else if (std::strcmp(argv[i], "--page-title") == 0 && i + 1 < argc) {
             const std::string title = argv[++i];
             options.pageTitle.assign(title.begin(), title.end());  // plain ASCII titles
@@ -196,7 +209,10 @@ bool ReadOptions(int argc, char** argv, HostOptions& options) {
 int main(int argc, char** argv) {
     HostOptions options;
     if (!ReadOptions(argc, argv, options)) {
-        std::fputs("usage: preview_host child|popup [--page-title TEXT] [--other-tree]\n", stderr);
+        std::fputs(
+            "usage: preview_host child|popup [--page-title TEXT] [--other-tree] [--entry NAME] "
+            "[--at X Y]\n",
+            stderr);
         return 2;
     }
     if (!BuildWindows(options, GetModuleHandleW(nullptr))) {

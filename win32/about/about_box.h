@@ -9,10 +9,10 @@
 
 #include "core/forms/dpi_scale.h"
 #include "core/forms/form_context.h"
-#include "win32/about/gdi_object.h"
 #include "win32/about/link_label.h"
 #include "win32/about/modal_windows.h"
 #include "win32/host/form_window.h"
+#include "win32/host/gdi_owners.h"
 
 namespace globulon {
 
@@ -56,6 +56,12 @@ class AboutBox : public FormWindow {
     // The program's texts and scale for the next load, and the end flag a chosen link sets.
     void SetContext(const FormContext& context) { context_ = context; }
 
+    // The controls' ids.
+    static constexpr int AboutLabelId = 101;
+    static constexpr int MailLabelId = 103;
+    static constexpr int WebLabelId = 104;
+    static constexpr int IconImageId = 105;
+
     // The controls, for whoever needs to look at the box.
     HWND AboutLabel() const { return lblAbout_; }
     HWND MailLabel() const { return lblmailto_.Hwnd; }
@@ -91,9 +97,10 @@ class AboutBox : public FormWindow {
     void ClearUnderlines();
     void SetUnderline(LinkLabel& label, bool underlined);
     void LinkMouseDown(const LinkLabel& link);
-    LinkLabel* LinkOf(HWND hwnd);
+    // Chains the box's link handling before the label's own procedure.
     void Subclass(LinkLabel& link);
-    static LRESULT CALLBACK LinkProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK LinkProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR id, DWORD_PTR box);
 
     // Form state that outlives an unload.
     std::int32_t intervalMs_ = 0;

@@ -1,9 +1,18 @@
-// The About box's links: hover underline and pointer, and the click that opens a link.
+// The About box's links: hover underline and pointer, and the click that opens a link. The box's
+// handling is chained before each label's own procedure with SetWindowSubclass, which keeps the
+// label's procedure and its user data the label's own.
 #include <string>
+
+// commctrl.h needs windows.h before it.
+// clang-format off
+#include <windows.h>
+#include <commctrl.h>
+// clang-format on
 
 #include "win32/about/about_box.h"
 #include "win32/about/hand_cursor.h"
 #include "win32/host/end_rule.h"
+#include "win32/host/user_desktop.h"
 
 namespace globulon {
 
@@ -28,51 +37,45 @@ void AboutBox::SetUnderline(LinkLabel& label, bool underlined) {
 
 void AboutBox::LinkMouseDown(const LinkLabel& link) {
     const std::wstring target = link.Target;
-    // Whether or not the link opens, the box closes and the program ends.
-    if (openLink_) openLink_(GetDesktopWindow(), target);
+    // Whether or not the link opens, the box closes and the program ends. On a desktop other
+    // than the user's (a saver that asks for the password) the program it starts would open
+    // there, where nobody sees it, and be lost with that desktop: nothing opens.
+    if (openLink_ && OnUsersDesktop()) openLink_(GetDesktopWindow(), target);
     Unload();
     if (context_.QuitRequested) EndSaver(*context_.QuitRequested);
 }
 
-LinkLabel* AboutBox::LinkOf(HWND hwnd) {
-    if (hwnd && hwnd == lblmailto_.Hwnd) return &lblmailto_;
-    if (hwnd && hwnd == lblweb_.Hwnd) return &lblweb_;
-    return nullptr;
-}
-
 void AboutBox::Subclass(LinkLabel& link) {
     if (!link.Hwnd) return;
-    SetWindowLongPtrW(link.Hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    link.PreviousProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-        link.Hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AboutBox::LinkProc)));
+    const auto id = static_cast<UINT_PTR>(GetDlgCtrlID(link.Hwnd));
+    SetWindowSubclass(link.Hwnd, &AboutBox::LinkProc, id, reinterpret_cast<DWORD_PTR>(this));
 }
 
-LRESULT CALLBACK AboutBox::LinkProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* box = reinterpret_cast<AboutBox*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    LinkLabel* link = box ? box->LinkOf(hwnd) : nullptr;
-    if (!link || !link->PreviousProc) return DefWindowProcW(hwnd, message, wParam, lParam);
-    const WNDPROC previous = link->PreviousProc;
+LRESULT CALLBACK AboutBox::LinkProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR id, DWORD_PTR boxData) {
+    auto* box = reinterpret_cast<AboutBox*>(boxData);
+    LinkLabel& link = id == MailLabelId ? box->lblmailto_ : box->lblweb_;
+    LinkLabel& other = id == MailLabelId ? box->lblweb_ : box->lblmailto_;
     switch (message) {
         case WM_SETCURSOR:
-            if (ApplyLabelCursor(*link)) return TRUE;
+            if (ApplyLabelCursor(link)) return TRUE;
             break;
         case WM_MOUSEMOVE:
-            box->LinkMouseMove(*link, link == &box->lblmailto_ ? box->lblweb_ : box->lblmailto_);
+            box->LinkMouseMove(link, other);
             break;
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
             // Any button opens the link. The label is gone afterwards: nothing more to do here.
-            box->LinkMouseDown(*link);
+            box->LinkMouseDown(link);
             return 0;
         case WM_NCDESTROY:
-            SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-            SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+            RemoveWindowSubclass(hwnd, &AboutBox::LinkProc, id);
             break;
         default:
             break;
     }
-    return CallWindowProcW(previous, hwnd, message, wParam, lParam);
+    return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
 }  // namespace globulon

@@ -2,11 +2,10 @@
 #include "win32/about/hand_cursor.h"
 
 #include "win32/host/form_window.h"
+#include "win32/host/resource_ids.h"
 
 namespace globulon {
 namespace {
-
-constexpr int HandCursorId = 101;
 
 bool MouseIsOver(HWND hwnd) {
     POINT point;

@@ -5,7 +5,7 @@
 
 namespace globulon {
 
-// The program's hand cursor (resource 101), or the system's hand when it cannot be loaded.
+// The program's hand cursor, or the system's hand when it cannot be loaded.
 HCURSOR HandCursor();
 // The label's pointer becomes the program's hand cursor.
 void SetHandCursor(LinkLabel& label);

@@ -1,4 +1,4 @@
-// A label of the About box that works as a link: its window, its pointer and its own procedure.
+// A label of the About box that works as a link: its window, its target and its pointer.
 #pragma once
 
 #include <windows.h>
@@ -9,10 +9,9 @@ namespace globulon {
 
 struct LinkLabel {
     HWND Hwnd = nullptr;
-    std::wstring Target;             // what the shell opens on a click
-    HCURSOR Cursor = nullptr;        // the pointer over the label; null: the normal arrow
-    bool Underlined = false;         // shown with the underlined font while hovered
-    WNDPROC PreviousProc = nullptr;  // the label's own procedure, behind the About box's
+    std::wstring Target;       // what the shell opens on a click
+    HCURSOR Cursor = nullptr;  // the pointer over the label; null: the normal arrow
+    bool Underlined = false;   // shown with the underlined font while hovered
 };
 
 }  // namespace globulon

@@ -2,11 +2,11 @@
 #include "win32/about/sys_menu.h"
 
 #include "win32/host/form_window.h"
+#include "win32/host/resource_ids.h"
 
 namespace globulon {
 namespace {
 
-constexpr int ProgramIconId = 101;
 // Item data of the separator; nothing reads it, it marks the program's own separator.
 constexpr ULONG_PTR SeparatorItemData = 2048;
 

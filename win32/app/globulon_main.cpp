@@ -14,6 +14,7 @@
 #include "win32/app/saver_run.h"
 #include "win32/host/app_window.h"
 #include "win32/host/clock.h"
+#include "win32/host/gdi_owners.h"
 #include "win32/host/settings_store.h"
 #include "win32/setup/configure_run.h"
 
@@ -67,13 +68,10 @@ bool PassesInstanceCheck(const ProgramState& program, bool& previewRunning) {
 
 // Twips per pixel of the screen, from its dots per inch.
 void StoreScreenScale(StartUp& start) {
-    HDC screen = GetDC(nullptr);
+    const WindowDc screen(nullptr);
     if (!screen) return;
-    const int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
-    const int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    start.TwipsPerPixelX = TwipsPerPixelForDpi(dpiX);
-    start.TwipsPerPixelY = TwipsPerPixelForDpi(dpiY);
+    start.TwipsPerPixelX = TwipsPerPixelForDpi(GetDeviceCaps(screen.Get(), LOGPIXELSX));
+    start.TwipsPerPixelY = TwipsPerPixelForDpi(GetDeviceCaps(screen.Get(), LOGPIXELSY));
 }
 
 void ReadSettings(ProgramState& program) {

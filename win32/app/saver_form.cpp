@@ -4,6 +4,7 @@
 #include "win32/host/end_rule.h"
 #include "win32/host/monitors.h"
 #include "win32/host/mouse_cursor.h"
+#include "win32/host/resource_ids.h"
 
 namespace globulon {
 namespace {
@@ -49,7 +50,7 @@ void SaverForm::Form_MouseDown(int button, int shift) {
         ShowMouseCursor();
         // Moving the mouse inside the About box must not end the saver afterwards.
         cursorWatch_.ForgetAnchor();
-        ShowSaverAbout(about_, program_.Forms(), true, 101, L"");
+        ShowSaverAbout(about_, program_.Forms(), true, ProgramIconId, L"");
         HideMouseCursor();
         return;
     }

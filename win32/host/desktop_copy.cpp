@@ -1,19 +1,12 @@
 // Desktop copies for the preview and the full-screen saver's background; see desktop_copy.h.
 #include "win32/host/desktop_copy.h"
 
-namespace globulon {
+#include <utility>
 
-bool OnUsersDesktop() {
-    HDESK desktop = GetThreadDesktop(GetCurrentThreadId());
-    if (!desktop) return true;
-    wchar_t name[64] = {};
-    DWORD needed = 0;
-    if (GetUserObjectInformationW(desktop, UOI_NAME, name, sizeof(name), &needed)) {
-        return CompareStringOrdinal(name, -1, L"Default", -1, TRUE) == CSTR_EQUAL;
-    }
-    // A name too long for the buffer is not "Default"; any other failure leaves it unknown.
-    return GetLastError() != ERROR_INSUFFICIENT_BUFFER;
-}
+#include "win32/host/gdi_owners.h"
+#include "win32/host/user_desktop.h"
+
+namespace globulon {
 
 void CopyDesktopToWindow(HWND hwnd, HDC hdc) {
     RECT client;
@@ -22,7 +15,7 @@ void CopyDesktopToWindow(HWND hwnd, HDC hdc) {
         FillRect(hdc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
         return;
     }
-    HDC screen = GetDC(nullptr);
+    const WindowDc screen(nullptr);
     if (!screen) return;
     // The primary screen in pixels; the screen DC's origin is its top-left corner.
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
@@ -32,11 +25,10 @@ void CopyDesktopToWindow(HWND hwnd, HDC hdc) {
     const int previousMode = SetStretchBltMode(hdc, HALFTONE);
     POINT previousOrigin = {0, 0};
     SetBrushOrgEx(hdc, 0, 0, &previousOrigin);
-    StretchBlt(hdc, 0, 0, client.right - client.left, client.bottom - client.top, screen, 0, 0,
-               screenWidth, screenHeight, SRCCOPY);
+    StretchBlt(hdc, 0, 0, client.right - client.left, client.bottom - client.top, screen.Get(), 0,
+               0, screenWidth, screenHeight, SRCCOPY);
     SetBrushOrgEx(hdc, previousOrigin.x, previousOrigin.y, nullptr);
     if (previousMode) SetStretchBltMode(hdc, previousMode);
-    ReleaseDC(nullptr, screen);
 }
 
 DesktopSnapshot::~DesktopSnapshot() {
@@ -44,8 +36,7 @@ DesktopSnapshot::~DesktopSnapshot() {
 }
 
 void DesktopSnapshot::Clear() {
-    if (bitmap_) DeleteObject(bitmap_);
-    bitmap_ = nullptr;
+    bitmap_.Reset();
     width_ = 0;
     height_ = 0;
 }
@@ -53,26 +44,19 @@ void DesktopSnapshot::Clear() {
 bool DesktopSnapshot::Capture(int widthPx, int heightPx, int left, int top) {
     Clear();
     if (widthPx <= 0 || heightPx <= 0) return false;
-    HDC screen = GetDC(nullptr);
+    const WindowDc screen(nullptr);
     if (!screen) return false;
-    HBITMAP bitmap = nullptr;
-    if (HDC memory = CreateCompatibleDC(screen)) {
-        bitmap = CreateCompatibleBitmap(screen, widthPx, heightPx);
-        if (bitmap) {
-            HGDIOBJ previous = SelectObject(memory, bitmap);
-            const bool copied =
-                previous && BitBlt(memory, 0, 0, widthPx, heightPx, screen, left, top, SRCCOPY);
-            if (previous) SelectObject(memory, previous);
-            if (!copied) {
-                DeleteObject(bitmap);
-                bitmap = nullptr;
-            }
+    const MemoryDc memory(screen.Get());
+    if (!memory) return false;
+    GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(screen.Get(), widthPx, heightPx));
+    {
+        const SelectedObject selected(memory.Get(), bitmap.Get());
+        if (!selected ||
+            !BitBlt(memory.Get(), 0, 0, widthPx, heightPx, screen.Get(), left, top, SRCCOPY)) {
+            return false;
         }
-        DeleteDC(memory);
-    }
-    ReleaseDC(nullptr, screen);
-    if (!bitmap) return false;
-    bitmap_ = bitmap;
+    }  // the bitmap leaves the memory context before the snapshot keeps it
+    bitmap_ = std::move(bitmap);
     width_ = widthPx;
     height_ = heightPx;
     return true;
@@ -88,17 +72,11 @@ bool DesktopSnapshot::PaintTo(HDC hdc, const RECT& area) const {
         FillRect(hdc, &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     }
     if (IsRectEmpty(&shown)) return true;
-    HDC memory = CreateCompatibleDC(hdc);
-    if (!memory) return false;
-    HGDIOBJ previous = SelectObject(memory, bitmap_);
-    bool drawn = false;
-    if (previous) {
-        drawn = BitBlt(hdc, shown.left, shown.top, shown.right - shown.left,
-                       shown.bottom - shown.top, memory, shown.left, shown.top, SRCCOPY) != 0;
-        SelectObject(memory, previous);
-    }
-    DeleteDC(memory);
-    return drawn;
+    const MemoryDc memory(hdc);
+    const SelectedObject selected(memory.Get(), bitmap_.Get());
+    return selected &&
+           BitBlt(hdc, shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top,
+                  memory.Get(), shown.left, shown.top, SRCCOPY) != 0;
 }
 
 bool SetDesktopBackdrop(HWND form, DesktopSnapshot& snapshot) {

@@ -3,12 +3,9 @@
 
 #include <windows.h>
 
-namespace globulon {
+#include "win32/host/gdi_owners.h"
 
-// True while the program runs on the user's own desktop ("Default"). Windows runs a saver that
-// asks for the password on resume on a desktop of its own ("Screen-saver"), where a copy of the
-// screen cannot show the user's desktop. True as well when the name cannot be read.
-bool OnUsersDesktop();
+namespace globulon {
 
 // Draws the whole primary screen into hdc, stretched to the client area of hwnd; black on a
 // desktop other than the user's.
@@ -31,16 +28,16 @@ class DesktopSnapshot {
     // corner at 0,0) unscaled; parts of area beyond the picture are painted black. False, drawing
     // nothing, when there is no picture.
     bool PaintTo(HDC hdc, const RECT& area) const;
-    bool Empty() const { return bitmap_ == nullptr; }
+    bool Empty() const { return !bitmap_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
     // The held bitmap (null when empty); it stays owned by the snapshot.
-    HBITMAP Bitmap() const { return bitmap_; }
+    HBITMAP Bitmap() const { return bitmap_.Get(); }
     // Gives the bitmap back; the snapshot is empty afterwards.
     void Clear();
 
   private:
-    HBITMAP bitmap_ = nullptr;
+    GdiObject<HBITMAP> bitmap_;
     int width_ = 0;
     int height_ = 0;
 };

@@ -1,17 +1,19 @@
 // The form window class and its message routing; see form_window.h.
 #include "win32/host/form_window.h"
 
+#include "win32/host/resource_ids.h"
+
 namespace globulon {
 
 bool FormWindow::RegisterFormClass() {
     static const bool registered = [] {
         WNDCLASSEXW wc = {};
         wc.cbSize = sizeof(wc);
-        wc.style = CS_DBLCLKS;
+        wc.style = CS_DBLCLKS | CS_OWNDC;
         wc.lpfnWndProc = &FormWindow::FormProc;
         wc.cbWndExtra = DLGWINDOWEXTRA;
         wc.hInstance = ProgramInstance();
-        wc.hIcon = LoadIconW(ProgramInstance(), MAKEINTRESOURCEW(101));
+        wc.hIcon = LoadIconW(ProgramInstance(), MAKEINTRESOURCEW(ProgramIconId));
         wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
         wc.lpszClassName = FormClassName;
         return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;

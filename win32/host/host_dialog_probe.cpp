@@ -109,6 +109,13 @@ std::wstring ProgramName() {
         path.resize(path.size() * 2);
     }
     std::wstring name(path.data(), length);
+    // A host may start the program by its short alias (GLOBUL~1.SCR) while its list shows the
+    // file's long name ("Globulon Screen Saver"): the long name is the one to compare.
+    if (const DWORD needed = GetLongPathNameW(name.c_str(), nullptr, 0); needed > 0) {
+        std::vector<wchar_t> longPath(needed);
+        const DWORD written = GetLongPathNameW(name.c_str(), longPath.data(), needed);
+        if (written > 0 && written < needed) name.assign(longPath.data(), written);
+    }
     const std::size_t folderEnd = name.find_last_of(L"\\/");
     if (folderEnd != std::wstring::npos) name.erase(0, folderEnd + 1);
     const std::size_t dot = name.rfind(L'.');

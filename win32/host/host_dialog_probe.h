@@ -20,7 +20,8 @@ enum class SaverSelection {
 // every message to it has a short time limit, so a hung dialog cannot hold the caller.
 SaverSelection IsSaverSelected(HWND dialog, const std::wstring& name);
 
-// The running executable's file name without folder and extension ("globulon").
+// The running executable's long file name without folder and extension ("globulon"), also when
+// it was started by its short 8.3 alias.
 std::wstring ProgramName();
 
 }  // namespace globulon

@@ -61,4 +61,9 @@ PixelRect MonitorUnderPointer() {
     return MonitorRect(MonitorFromPoint(pointer, MONITOR_DEFAULTTOPRIMARY));
 }
 
+PixelRect MonitorOfOwner(HWND owner) {
+    if (!owner || !IsWindow(owner)) return MonitorUnderPointer();
+    return MonitorRect(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST));
+}
+
 }  // namespace globulon

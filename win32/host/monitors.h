@@ -2,6 +2,8 @@
 // monitor's own rectangle, and the monitor under the pointer.
 #pragma once
 
+#include <windows.h>
+
 #include <vector>
 
 #include "core/settings/twips.h"
@@ -18,5 +20,9 @@ std::vector<PixelRect> MonitorRects();
 
 // The monitor the pointer is on (the primary one when the pointer cannot be read).
 PixelRect MonitorUnderPointer();
+
+// The monitor the user looks at for a window's sake: the one most of owner lies on, else the
+// pointer's.
+PixelRect MonitorOfOwner(HWND owner);
 
 }  // namespace globulon

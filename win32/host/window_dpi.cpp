@@ -1,10 +1,14 @@
 // DPI lookups; see window_dpi.h.
 #include "win32/host/window_dpi.h"
 
+#include "win32/host/gdi_owners.h"
+
 namespace globulon {
 namespace {
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+using GetSystemMetricsForDpiFn = int(WINAPI*)(int, UINT);
+using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
 // shcore's MONITOR_DPI_TYPE is an enumeration; 0 is MDT_EFFECTIVE_DPI, the DPI for drawing.
 using GetDpiForMonitorFn = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 constexpr int EffectiveDpi = 0;
@@ -26,6 +30,12 @@ GetDpiForMonitorFn GetDpiForMonitorFunction() {
     return function;
 }
 
+// A function of user32, which every window program has loaded.
+template <typename Function>
+Function User32Function(const char* name) {
+    return LookUp<Function>(GetModuleHandleW(L"user32.dll"), name);
+}
+
 // A DPI the system reported, or 0 for none (WM_DPICHANGED carries it in 16 bits).
 int Sensible(UINT dpi) {
     return dpi <= 0xFFFF ? static_cast<int>(dpi) : 0;
@@ -34,11 +44,8 @@ int Sensible(UINT dpi) {
 }  // namespace
 
 int SystemDpi() {
-    int dpi = 0;
-    if (HDC screen = GetDC(nullptr)) {
-        dpi = GetDeviceCaps(screen, LOGPIXELSY);
-        ReleaseDC(nullptr, screen);
-    }
+    const WindowDc screen(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
     return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
 }
 
@@ -54,11 +61,34 @@ int MonitorDpi(HMONITOR monitor) {
 
 int WindowDpi(HWND hwnd) {
     static const GetDpiForWindowFn getDpiForWindow =
-        LookUp<GetDpiForWindowFn>(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
+        User32Function<GetDpiForWindowFn>("GetDpiForWindow");
     if (getDpiForWindow && hwnd) {
         if (const int dpi = Sensible(getDpiForWindow(hwnd))) return dpi;
     }
     return MonitorDpi(hwnd ? MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST) : nullptr);
+}
+
+int SystemMetricAtDpi(int index, int dpi) {
+    static const GetSystemMetricsForDpiFn getMetric =
+        User32Function<GetSystemMetricsForDpiFn>("GetSystemMetricsForDpi");
+    if (getMetric && dpi > 0) {
+        if (const int value = getMetric(index, static_cast<UINT>(dpi))) return value;
+    }
+    return GetSystemMetrics(index);
+}
+
+bool WindowSizeAtDpi(HWND hwnd, int dpi, int clientWidth, int clientHeight, SIZE& size) {
+    static const AdjustWindowRectExForDpiFn adjust =
+        User32Function<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
+    if (!adjust || !hwnd || dpi <= 0) return false;
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(hwnd, GWL_EXSTYLE));
+    RECT frame = {0, 0, clientWidth, clientHeight};
+    if (!adjust(&frame, style, GetMenu(hwnd) != nullptr, exStyle, static_cast<UINT>(dpi))) {
+        return false;
+    }
+    size = {frame.right - frame.left, frame.bottom - frame.top};
+    return true;
 }
 
 int DpiChangedValue(WPARAM wParam) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "core/settings/setting_texts.h"
+#include "win32/host/gdi_owners.h"
 
 namespace globulon {
 
@@ -41,21 +42,25 @@ class GraphicsLayer {
     void SetPen(ColorValue color, int width);
 
     HDC Dc() const { return hDC_; }
-    HPEN Pen() const { return pen_; }        // the pen the layer made last
-    HBRUSH Brush() const { return brush_; }  // null when the layer was told to make none
-    HGDIOBJ OldPen() const { return oldPen_; }
-    HGDIOBJ OldBrush() const { return oldBrush_; }
+    HPEN Pen() const { return pen_.Get(); }        // the pen the layer made last
+    HBRUSH Brush() const { return brush_.Get(); }  // null when the layer was told to make none
+    HGDIOBJ OldPen() const { return penSelected_.Previous(); }
+    HGDIOBJ OldBrush() const { return brushSelected_.Previous(); }
 
   private:
-    // A new pen of the colour, selected into the context. The pen it displaces is returned.
-    HGDIOBJ SelectNewPen(ColorValue color, int width);
+    // Selects a new brush (unless NoBrush) and pen into hDC, which the layer names from now on.
+    void SelectInto(HDC hDC, std::int32_t brushColor, ColorValue penColor, int penWidth);
+    // A new pen of the colour, selected into the context in place of the context's own.
+    void SelectNewPen(ColorValue color, int width);
 
-    HWND window_ = nullptr;  // the window whose context Open took; null for a caller's context
+    // Taken in this order, given back in reverse (Restore, then Close): the window's context,
+    // the brush and its selection, the pen and its selection.
+    WindowDc windowDc_;  // the context Open took; empty for a caller's context
     HDC hDC_ = nullptr;
-    HPEN pen_ = nullptr;
-    HBRUSH brush_ = nullptr;
-    HGDIOBJ oldBrush_ = nullptr;  // the brush the context held before brush_
-    HGDIOBJ oldPen_ = nullptr;    // the pen the context held before the layer's first pen
+    GdiObject<HBRUSH> brush_;
+    SelectedObject brushSelected_;  // puts the context's own brush back
+    GdiObject<HPEN> pen_;
+    SelectedObject penSelected_;  // puts the context's own pen back
 };
 
 // Outline in the current pen, inside in the current brush; right and bottom excluded.

@@ -12,7 +12,7 @@ void RunConfigure(HWND ownerWindow, const FormContext& context) {
     if (ownerWindow) EnableWindow(ownerWindow, FALSE);
 
     SetupForm fsetup(context);
-    if (fsetup.Load()) {
+    if (fsetup.Load(ownerWindow)) {
         fsetup.Show();
         // Sleeps between messages instead of polling: the dialog costs no processor time while
         // the user thinks.

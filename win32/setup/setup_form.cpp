@@ -1,12 +1,12 @@
-// The settings dialog's window and controls; see setup_form.h.
+// The settings dialog's window: made, shown and unloaded, where it opens, and its message
+// routing; see setup_form.h.
 #include "win32/setup/setup_form.h"
 
-#include <algorithm>
-#include <string>
 #include <utility>
 
-#include "win32/about/hand_cursor.h"
 #include "win32/about/sys_menu.h"
+#include "win32/host/dpi_change.h"
+#include "win32/host/monitors.h"
 #include "win32/host/settings_store.h"
 #include "win32/host/window_dpi.h"
 
@@ -18,69 +18,10 @@ namespace {
 constexpr DWORD FormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 // WS_EX_CONTROLPARENT gives the form the dialog keys in the message pump.
 constexpr DWORD FormExStyle = WS_EX_CONTROLPARENT;
-constexpr double FontPoints = 8.25;
-// "MS Shell Dlg" is the system's dialog face: on Windows the TrueType successor of "MS Sans
-// Serif" at the same size, elsewhere whatever face the system keeps for its dialogs.
-constexpr wchar_t FontFace[] = L"MS Shell Dlg";
-// Room below a list's selection field for its drop-down part, at 96 DPI.
-constexpr int DropDownPixels = 200;
-constexpr int ListEntries = 256;
-constexpr int IconId = 101;
-
-struct ControlClass {
-    const wchar_t* ClassName;
-    DWORD Style;
-};
-
-ControlClass ClassOf(const SetupControlLayout& control) {
-    switch (control.Kind) {
-        case ControlKind::CheckBox:
-            return {L"BUTTON", BS_AUTOCHECKBOX | WS_TABSTOP | WS_GROUP};
-        case ControlKind::OptionButton: {
-            // The first option starts the group; the checked one carries the tab stop.
-            DWORD style = BS_AUTORADIOBUTTON;
-            if (control.Id == SetupControlId::Random) style |= WS_GROUP;
-            return {L"BUTTON", style};
-        }
-        case ControlKind::Label:
-            return {L"STATIC", SS_LEFT | WS_GROUP};
-        case ControlKind::DropDownList:
-            return {L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP | WS_GROUP};
-        case ControlKind::PushButton: {
-            DWORD style = WS_TABSTOP | WS_GROUP;
-            style |= control.Id == SetupControlId::OK ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-            return {L"BUTTON", style};
-        }
-        case ControlKind::Frame:
-            // Last in the stacking order: it must not paint over the controls inside it.
-            return {L"BUTTON", BS_GROUPBOX | WS_GROUP | WS_CLIPSIBLINGS};
-        case ControlKind::Swatch:
-            return {L"STATIC", SS_NOTIFY | WS_BORDER | WS_GROUP};
-    }
-    return {L"STATIC", 0};
-}
-
-SetupControlId ListId(ColorList list) {
-    switch (list) {
-        case ColorList::Red:
-            return SetupControlId::Red;
-        case ColorList::Green:
-            return SetupControlId::Green;
-        case ColorList::Blue:
-            return SetupControlId::Blue;
-    }
-    return SetupControlId::Red;
-}
 
 HWND MakeHiddenOwner() {
     return CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                            ProgramInstance(), nullptr);
-}
-
-HFONT MakeDialogFont(int dpi) {
-    return CreateFontW(FontHeightAtDpi(FontPoints, dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                       DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, FontFace);
 }
 
 }  // namespace
@@ -104,15 +45,18 @@ SetupForm::~SetupForm() {
     Unload();
 }
 
-bool SetupForm::Load() {
+bool SetupForm::Load(HWND askedBy) {
     if (IsLoaded()) return true;
     // An owned window stays out of the task bar; the owner itself is never shown.
     hiddenOwner_ = MakeHiddenOwner();
-    // Sized for the system DPI here; the load handler sizes it for the DPI of its monitor.
+    // Made on the monitor it opens on, so that it has that monitor's DPI from the start; sized
+    // for the system DPI here and for the monitor's in the load handler.
+    screen_ = MonitorOfOwner(askedBy);
     const int dpi = SystemDpi();
     if (!CreateForm(context_.AppTitle, FormStyle, FormExStyle,
                     TwipsToPixelsAtDpi(SetupClientWidthTwips, dpi),
-                    TwipsToPixelsAtDpi(SetupClientHeightTwips, dpi), hiddenOwner_)) {
+                    TwipsToPixelsAtDpi(SetupClientHeightTwips, dpi), hiddenOwner_,
+                    {screen_.Left, screen_.Top})) {
         Unload();
         return false;
     }
@@ -124,8 +68,10 @@ void SetupForm::Show() {
 }
 
 void SetupForm::Unload() {
-    // The controls go with the window, before the font they use and the owner they sit on.
+    // The controls go with the window, before the font they use and the owner they sit on; the
+    // icons once no window shows them.
     DestroyForm();
+    icons_.Clear();
     font_.Reset();
     if (hiddenOwner_) DestroyWindow(hiddenOwner_);
     hiddenOwner_ = nullptr;
@@ -135,29 +81,14 @@ HWND SetupForm::Control(SetupControlId id) const {
     return IsLoaded() ? GetDlgItem(Hwnd(), static_cast<int>(id)) : nullptr;
 }
 
-HWND SetupForm::ListControl(ColorList list) const {
-    return Control(ListId(list));
-}
-
 void SetupForm::OnCreate() {
     Form_Load();
 }
 
 void SetupForm::Form_Load() {
     HWND hwnd = Hwnd();
-    // Shared icons belong to the system's cache: nothing to free later.
-    const auto loadIcon = [](int size) {
-        return static_cast<HICON>(LoadImageW(ProgramInstance(), MAKEINTRESOURCEW(IconId),
-                                             IMAGE_ICON, size, size, LR_SHARED));
-    };
-    if (HICON big = loadIcon(GetSystemMetrics(SM_CXICON))) {
-        SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-    }
-    if (HICON small = loadIcon(GetSystemMetrics(SM_CXSMICON))) {
-        SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
-    }
     dpi_ = WindowDpi(hwnd);
-    font_.Reset(MakeDialogFont(dpi_));
+    icons_.Apply(hwnd, dpi_);
     SetClientSize(hwnd, TwipsToPixelsAtDpi(SetupClientWidthTwips, dpi_),
                   TwipsToPixelsAtDpi(SetupClientHeightTwips, dpi_));
     CenterOnScreen();
@@ -171,248 +102,15 @@ void SetupForm::Form_Load() {
 }
 
 void SetupForm::CenterOnScreen() {
+    // The screen is the monitor of the window that asked for the dialog, as the saver reads the
+    // screen per monitor; the pointer's when nothing asked.
     RECT frame;
     if (!GetWindowRect(Hwnd(), &frame)) return;
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
-    const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    const int left = screen_.Left + (screen_.Width - width) / 2;
+    const int top = screen_.Top + (screen_.Height - height) / 2;
     SetWindowPos(Hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void SetupForm::CreateControls() {
-    // Made in tab order: new children go to the bottom of the stacking order, which is the
-    // order the dialog keys walk.
-    for (const SetupControlLayout& control : SetupLayout) {
-        const ControlClass cls = ClassOf(control);
-        const PixelRect at = ControlPlace(control);
-        HWND child = CreateWindowExW(
-            0, cls.ClassName, control.Caption, WS_CHILD | WS_VISIBLE | cls.Style, at.Left, at.Top,
-            at.Width, at.Height, Hwnd(),
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(static_cast<int>(control.Id))),
-            ProgramInstance(), nullptr);
-        if (child && font_) {
-            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), 0);
-        }
-    }
-}
-
-PixelRect SetupForm::ControlPlace(const SetupControlLayout& control) const {
-    PixelRect at = SetupControlPixels(control, dpi_);
-    if (control.Kind == ControlKind::DropDownList) at.Height += ScaleToDpi(DropDownPixels, dpi_);
-    // A label grows to its text: the dialog face of some systems is wider than the one the
-    // layout was drawn with, and a clipped "Green:" helps nobody.
-    if (control.Kind == ControlKind::Label) {
-        at.Width = std::max(at.Width, CaptionWidth(control.Caption));
-    }
-    return at;
-}
-
-void SetupForm::OnDpiChanged(int dpi, const RECT& suggested) {
-    dpi_ = dpi;
-    // The controls take the new font before the old one is deleted.
-    GdiObject<HFONT> font(MakeDialogFont(dpi_));
-    if (font) {
-        for (const SetupControlLayout& control : SetupLayout) {
-            if (HWND child = Control(control.Id)) {
-                SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), 0);
-            }
-        }
-        font_ = std::move(font);
-    }
-    for (const SetupControlLayout& control : SetupLayout) {
-        const PixelRect at = ControlPlace(control);
-        if (HWND child = Control(control.Id)) {
-            SetWindowPos(child, nullptr, at.Left, at.Top, at.Width, at.Height,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
-        }
-    }
-    SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-}
-
-int SetupForm::CaptionWidth(const std::wstring& caption) const {
-    std::wstring shown = caption;
-    if (const size_t amp = shown.find(L'&'); amp != std::wstring::npos) shown.erase(amp, 1);
-    HDC dc = GetDC(Hwnd());
-    if (!dc) return 0;
-    HGDIOBJ old = font_ ? SelectObject(dc, font_.Get()) : nullptr;
-    SIZE size = {};
-    GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
-    if (old) SelectObject(dc, old);
-    ReleaseDC(Hwnd(), dc);
-    return size.cx;
-}
-
-void SetupForm::FillLists() {
-    for (ColorList list : AllColorLists) {
-        if (HWND combo = ListControl(list)) {
-            SendMessageW(combo, CB_INITSTORAGE, ListEntries, ListEntries * 6 * sizeof(wchar_t));
-        }
-    }
-    for (int i = 0; i < ListEntries; ++i) {
-        const std::wstring entry = L"  " + std::to_wstring(i);
-        for (ColorList list : AllColorLists) {
-            if (HWND combo = ListControl(list)) {
-                SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
-            }
-        }
-    }
-}
-
-void SetupForm::MirrorControls() {
-    const SetupControls& state = logic_.Controls();
-    for (ColorList list : AllColorLists) {
-        HWND combo = ListControl(list);
-        if (!combo) continue;
-        const ColorListState& wanted = state.List(list);
-        if (SendMessageW(combo, CB_GETCURSEL, 0, 0) != wanted.Selected) {
-            SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(wanted.Selected), 0);
-        }
-        if ((IsWindowEnabled(combo) != FALSE) != wanted.Enabled) {
-            EnableWindow(combo, wanted.Enabled ? TRUE : FALSE);
-        }
-        if (shown_.List(list).Background != wanted.Background) InvalidateRect(combo, nullptr, TRUE);
-    }
-
-    const auto setCheck = [this](SetupControlId id, bool checked) {
-        if (HWND button = Control(id)) {
-            SendMessageW(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
-        }
-    };
-    const bool fixed = state.Option == ColorOption::Fixed;
-    setCheck(SetupControlId::Random, !fixed);
-    setCheck(SetupControlId::Fisso, fixed);
-    // Of an option group, only the selected button is a tab stop.
-    for (SetupControlId id : {SetupControlId::Random, SetupControlId::Fisso}) {
-        if (HWND button = Control(id)) {
-            const bool selected = (id == SetupControlId::Fisso) == fixed;
-            LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
-            style = selected ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
-            SetWindowLongPtrW(button, GWL_STYLE, style);
-        }
-    }
-    setCheck(SetupControlId::Black, state.BlackTicked);
-    setCheck(SetupControlId::Mouse, state.MouseTicked);
-
-    if (shown_.SwatchColor != state.SwatchColor) {
-        if (HWND swatch = Control(SetupControlId::Swatch)) InvalidateRect(swatch, nullptr, TRUE);
-    }
-    shown_ = state;
-}
-
-void SetupForm::Form_QueryUnload() {
-    // Only the user or the system closes the window this way; the program itself unloads it
-    // with DestroyForm. Nothing is saved, and the run unloads the window when it sees the flag.
-    context_.RequestQuit();
-}
-
-void SetupForm::cmdOK_Click() {
-    for (const SettingWrite& write : logic_.cmdOK_Click()) saveSetting_(write.Key, write.Value);
-    context_.RequestQuit();
-}
-
-void SetupForm::cmdCancel_Click() {
-    context_.RequestQuit();
-}
-
-void SetupForm::lblColor_Click() {
-    HWND owner = Hwnd();
-    logic_.lblColor_Click([this, owner](ColorValue initialColor) {
-        return colorDialog_.Show(owner, static_cast<std::int32_t>(initialColor));
-    });
-    MirrorControls();
-}
-
-void SetupForm::lblColor_MouseMove() {
-    logic_.lblColor_MouseMove();
-}
-
-void SetupForm::OnCommand(int id, int code) {
-    if (OnControlEvent(static_cast<SetupControlId>(id), code)) MirrorControls();
-}
-
-bool SetupForm::OnControlEvent(SetupControlId id, int code) {
-    // Controls send more notifications than the ones handled here (a list sends CBN_DROPDOWN,
-    // CBN_SELENDOK and CBN_CLOSEUP around a pick); those change nothing, and mirroring the logic
-    // on them would put a list's old selection back before its CBN_SELCHANGE arrives.
-    switch (id) {
-        case SetupControlId::OK:
-            if (code == BN_CLICKED) cmdOK_Click();
-            return false;
-        case SetupControlId::Cancel:
-            if (code == BN_CLICKED) cmdCancel_Click();
-            return false;
-        case SetupControlId::Black:
-        case SetupControlId::Mouse: {
-            if (code != BN_CLICKED) return false;
-            const bool ticked = IsDlgButtonChecked(Hwnd(), static_cast<int>(id)) == BST_CHECKED;
-            if (id == SetupControlId::Black) {
-                logic_.SetBlackTicked(ticked);
-            } else {
-                logic_.SetMouseTicked(ticked);
-            }
-            return true;
-        }
-        case SetupControlId::Random:
-        case SetupControlId::Fisso:
-            if (code != BN_CLICKED) return false;
-            logic_.SelectOption(id == SetupControlId::Fisso ? ColorOption::Fixed
-                                                            : ColorOption::Random);
-            return true;
-        case SetupControlId::Red:
-        case SetupControlId::Green:
-        case SetupControlId::Blue: {
-            if (code != CBN_SELCHANGE) return false;
-            const ColorList list = id == SetupControlId::Red     ? ColorList::Red
-                                   : id == SetupControlId::Green ? ColorList::Green
-                                                                 : ColorList::Blue;
-            const LRESULT index = SendMessageW(ListControl(list), CB_GETCURSEL, 0, 0);
-            logic_.SelectListEntry(list, static_cast<int>(index));
-            return true;
-        }
-        case SetupControlId::Swatch:
-            if (code == STN_CLICKED) lblColor_Click();
-            return false;
-        default:
-            return false;
-    }
-}
-
-LRESULT SetupForm::OnControlColor(UINT message, HDC dc, HWND control) {
-    const SetupControls& state = logic_.Controls();
-    if (control == Control(SetupControlId::Swatch)) {
-        SetBkColor(dc, state.SwatchColor);
-        SetDCBrushColor(dc, state.SwatchColor);
-        return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
-    }
-    for (ColorList list : AllColorLists) {
-        if (control == ListControl(list)) {
-            const ColorValue background = state.List(list).Background;
-            SetBkColor(dc, background);
-            SetDCBrushColor(dc, background);
-            return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
-        }
-    }
-    if (message == WM_CTLCOLORLISTBOX || message == WM_CTLCOLOREDIT) {
-        return DefWindowProcW(Hwnd(), message, reinterpret_cast<WPARAM>(dc),
-                              reinterpret_cast<LPARAM>(control));
-    }
-    // Labels, check boxes, option buttons, the frame and the buttons' corners: the form's own
-    // window colours.
-    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-}
-
-bool SetupForm::OnSetCursor(HWND over, int hitTest, UINT mouseMessage) {
-    if (over != Control(SetupControlId::Swatch) || hitTest != HTCLIENT) return false;
-    // The system asks for the pointer on every mouse move: that is the swatch's mouse-move event.
-    if (mouseMessage == WM_MOUSEMOVE) lblColor_MouseMove();
-    if (!logic_.Controls().SwatchHandCursor) return false;
-    SetCursor(HandCursor());
-    return true;
 }
 
 LRESULT SetupForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -442,6 +140,12 @@ LRESULT SetupForm::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // Move, Minimise, Close and the rest: the default handling (Close then sends
             // WM_CLOSE).
             break;
+        case WM_GETDPISCALEDSIZE: {
+            const int dpi = static_cast<int>(wParam);
+            return AnswerDpiScaledSize(Hwnd(), wParam, lParam,
+                                       TwipsToPixelsAtDpi(SetupClientWidthTwips, dpi),
+                                       TwipsToPixelsAtDpi(SetupClientHeightTwips, dpi));
+        }
         case WM_DPICHANGED:
             if (lParam) {
                 OnDpiChanged(DpiChangedValue(wParam), *reinterpret_cast<const RECT*>(lParam));

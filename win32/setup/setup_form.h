@@ -15,8 +15,9 @@
 #include "core/forms/setup_layout.h"
 #include "core/forms/setup_logic.h"
 #include "win32/about/about_box.h"
-#include "win32/about/gdi_object.h"
 #include "win32/host/form_window.h"
+#include "win32/host/gdi_owners.h"
+#include "win32/host/window_icons.h"
 #include "win32/setup/color_dialog.h"
 
 namespace globulon {
@@ -36,8 +37,9 @@ class SetupForm : public FormWindow {
     ~SetupForm() override;
 
     // "Load": makes the hidden window and its controls and loads the settings into them (the
-    // form's load handler). False when the window could not be made.
-    bool Load();
+    // form's load handler), centred on the monitor of askedBy (the window that asked for the
+    // dialog; without one, the pointer's). False when the window could not be made.
+    bool Load(HWND askedBy = nullptr);
     // Shows the loaded window as it is (modeless).
     void Show();
     // "Unload": destroys the window and gives back what it held; harmless when not loaded.
@@ -59,6 +61,7 @@ class SetupForm : public FormWindow {
     void lblColor_Click();
     void lblColor_MouseMove();
 
+    // Makes the font at the form's DPI and the controls with it.
     void CreateControls();
     // Where a control sits at the form's DPI, in client pixels.
     PixelRect ControlPlace(const SetupControlLayout& control) const;
@@ -73,8 +76,8 @@ class SetupForm : public FormWindow {
     bool OnControlEvent(SetupControlId id, int code);
     LRESULT OnControlColor(UINT message, HDC dc, HWND control);
     bool OnSetCursor(HWND over, int hitTest, UINT mouseMessage);
-    // The form went to a monitor of another DPI: new font, controls placed anew, and the window
-    // at the place the system suggests.
+    // The form went to a monitor of another DPI: new icons and font, controls placed anew, and
+    // the window at the place the system suggests.
     void OnDpiChanged(int dpi, const RECT& suggested);
     HWND ListControl(ColorList list) const;
 
@@ -83,7 +86,9 @@ class SetupForm : public FormWindow {
     SetupLogic logic_;
     SetupControls shown_;         // what the controls showed after the last MirrorControls
     HWND hiddenOwner_ = nullptr;  // keeps the dialog out of the task bar
+    PixelRect screen_;            // the monitor the form opened on
     int dpi_ = StandardDpi;       // of the monitor the form is on
+    WindowIcons icons_;           // at the form's DPI
     GdiObject<HFONT> font_;
     ColorDialog colorDialog_;  // keeps its custom colours while the dialog is open
     AboutBox about_;           // opened from the system menu

@@ -44,7 +44,7 @@ inline void CentreFullScreenScene(SphereScene& scene, int width, int height) {
     SetFullScreenCentre(scene, width, height);
 }
 
-// One frame of scene drawn now into the layer's context through the frame loops' canvas, in the
+// One frame of scene drawn now into the layer's context through the runs' GDI canvas, in the
 // scene's pen.
 inline void DrawTestFrame(SphereScene& scene, FrameTarget target, HWND hWnd, GraphicsLayer& layer) {
     GdiCanvas canvas(target, scene.UseBlackScreen, hWnd, layer);

@@ -36,10 +36,8 @@ TEST_F(SetupFormTest, IsAFixedCentredFormOutOfTheTaskBar) {
     HWND owner = GetWindow(hwnd, GW_OWNER);
     ASSERT_NE(owner, nullptr);
     EXPECT_FALSE(IsWindowVisible(owner));
-    // Icon 101 lives in the program's resources; a test program has it only when linked with them.
-    if (FindResourceW(nullptr, MAKEINTRESOURCEW(101), MAKEINTRESOURCEW(14))) {
-        EXPECT_NE(SendMessageW(hwnd, WM_GETICON, ICON_BIG, 0), 0);
-    }
+    EXPECT_NE(SendMessageW(hwnd, WM_GETICON, ICON_BIG, 0), 0);
+    EXPECT_NE(SendMessageW(hwnd, WM_GETICON, ICON_SMALL, 0), 0);
 
     RECT client, frame;
     GetClientRect(hwnd, &client);
@@ -357,6 +355,44 @@ TEST_F(SetupFormTest, MoveToAnotherDpiGivesBackTheOldFont) {
     for (Id id : {Id::Black, Id::Red, Id::Swatch, Id::Cancel}) EXPECT_EQ(fontOf(id), now);
     form.Unload();
     EXPECT_EQ(GetObjectType(now), 0u);
+}
+
+// The width of an icon's picture; 0 for a handle that is no icon (any more).
+int IconWidth(HICON icon) {
+    ICONINFO info = {};
+    if (!icon || !GetIconInfo(icon, &info)) return 0;
+    BITMAP mask = {};
+    GetObjectW(info.hbmMask, sizeof(mask), &mask);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return mask.bmWidth;
+}
+
+TEST_F(SetupFormTest, MoveToAnotherDpiTakesIconsOfItsSizesAndGivesBackTheOld) {
+    Open();
+    const auto icon = [this](WPARAM which) {
+        return reinterpret_cast<HICON>(SendMessageW(form.Hwnd(), WM_GETICON, which, 0));
+    };
+    HICON big = icon(ICON_BIG);
+    HICON small = icon(ICON_SMALL);
+    const int bigWidth = IconWidth(big);
+    const int smallWidth = IconWidth(small);
+    ASSERT_GT(bigWidth, 0);
+    ASSERT_GT(smallWidth, bigWidth / 4);
+    RECT suggested = {10, 10, 500, 400};
+    SendMessageW(form.Hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    // The system's icon sizes grow with the DPI: 32 and 16 pixels at 96 DPI, 48 and 24 at 144.
+    HICON bigNow = icon(ICON_BIG);
+    HICON smallNow = icon(ICON_SMALL);
+    EXPECT_EQ(IconWidth(bigNow), bigWidth * 3 / 2);
+    EXPECT_EQ(IconWidth(smallNow), smallWidth * 3 / 2);
+    // Icons of a size of their own are the window's: the old ones go, the new ones with it.
+    EXPECT_EQ(IconWidth(big), 0);
+    EXPECT_EQ(IconWidth(small), 0);
+    form.Unload();
+    EXPECT_EQ(IconWidth(bigNow), 0);
+    EXPECT_EQ(IconWidth(smallNow), 0);
 }
 
 }  // namespace
