@@ -70,7 +70,7 @@ win32_build() { cmake --preset win32 >/dev/null && cmake --build --preset win32;
 release() { scripts/release.sh && python3 -m unittest discover -v -s tests/release; }
 
 suite "formatting" formatting
-suite "native build, unit tests and the X11 program in its hosts" native
+suite "native build, unit tests, the X11 program in its hosts, the Wayland program in sway and weston" native
 suite "fuzz targets, 5 seconds each" scripts/fuzz.sh 5
 if suite "Windows 64-bit build" win64_build; then
     suite "Windows tests under Wine" win64_tests
