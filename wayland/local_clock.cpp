@@ -4,6 +4,8 @@
 #include <time.h>
 #include <unistd.h>
 
+#include "core/sphere/random_source.h"
+
 namespace globulon::wayland {
 
 float LocalClockSeconds() {
@@ -18,14 +20,8 @@ float LocalClockSeconds() {
 std::uint32_t ProcessSeed() {
     timespec now = {};
     clock_gettime(CLOCK_REALTIME, &now);
-    // SplitMix64's finaliser over the nanoseconds and the process id: every bit reaches the seed.
-    std::uint64_t value = static_cast<std::uint64_t>(now.tv_sec) * 1000000000u +
-                          static_cast<std::uint64_t>(now.tv_nsec);
-    value ^= static_cast<std::uint64_t>(getpid()) << 40;
-    value = (value ^ (value >> 30)) * 0xBF58476D1CE4E5B9ULL;
-    value = (value ^ (value >> 27)) * 0x94D049BB133111EBULL;
-    value ^= value >> 31;
-    return static_cast<std::uint32_t>(value ^ (value >> 32));
+    return SeedFromClockAndProcess(static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec,
+                                   getpid());
 }
 
 }  // namespace globulon::wayland

@@ -11,24 +11,11 @@ ParsedOptions ParseOptions(const std::vector<std::string_view>& args) {
     ParsedOptions parsed;
     Options& options = parsed.Values;
     for (std::size_t index = 0; index < args.size(); ++index) {
-        std::string_view name = args[index];
-        if (name.starts_with("--") && name.size() > 2) name.remove_prefix(1);
-        std::optional<std::string_view> value;
-        if (const std::size_t equals = name.find('='); equals != std::string_view::npos) {
-            value = name.substr(equals + 1);
-            name = name.substr(0, equals);
-        }
-        const bool takesValue = name == "-color";
-        if (takesValue && !value) {
-            if (index + 1 == args.size()) {
-                parsed.Error = "option " + QuotedArgument(name) + " needs a value";
-                return parsed;
-            }
-            value = args[++index];
-        } else if (!takesValue && value) {
-            parsed.Error = "option " + QuotedArgument(name) + " takes no value";
-            return parsed;
-        }
+        const std::optional<ScannedOption> option = ScanOption(
+            args, index, [](std::string_view name) { return name == "-color"; }, parsed.Error);
+        if (!option) return parsed;
+        const std::string_view name = option->Name;
+        const std::optional<std::string_view>& value = option->Value;
 
         if (name == "-help" || name == "-h") {
             options.ShowHelp = true;

@@ -42,28 +42,16 @@ ParsedOptions ParseOptions(const std::vector<std::string_view>& args,
     bool root = false;
     std::optional<std::uint32_t> windowId;
     for (std::size_t index = 0; index < args.size(); ++index) {
-        // "--root" is "-root" (XScreenSaver rewrites options so), and "--opt=value" is "--opt
-        // value".
-        std::string_view name = args[index];
-        if (name.starts_with("--") && name.size() > 2) name.remove_prefix(1);
-        std::optional<std::string_view> value;
-        if (const std::size_t equals = name.find('='); equals != std::string_view::npos) {
-            value = name.substr(equals + 1);
-            name = name.substr(0, equals);
-        }
-        const bool takesValue =
-            name == "-window-id" || name == "-color" || name == "-display" ||
-            std::ranges::find(IgnoredWithValue, name) != std::end(IgnoredWithValue);
-        if (takesValue && !value) {
-            if (index + 1 == args.size()) {
-                parsed.Error = "option " + QuotedArgument(name) + " needs a value";
-                return parsed;
-            }
-            value = args[++index];
-        } else if (!takesValue && value) {
-            parsed.Error = "option " + QuotedArgument(name) + " takes no value";
-            return parsed;
-        }
+        const std::optional<ScannedOption> option = ScanOption(
+            args, index,
+            [](std::string_view name) {
+                return name == "-window-id" || name == "-color" || name == "-display" ||
+                       std::ranges::find(IgnoredWithValue, name) != std::end(IgnoredWithValue);
+            },
+            parsed.Error);
+        if (!option) return parsed;
+        const std::string_view name = option->Name;
+        const std::optional<std::string_view>& value = option->Value;
 
         if (name == "-help" || name == "-h") {
             options.ShowHelp = true;
@@ -99,7 +87,7 @@ ParsedOptions ParseOptions(const std::vector<std::string_view>& args,
             options.RandomColors = false;
             options.PenColor = color.value_or(0);
             options.PenColorName = color ? "" : std::string(*value);
-        } else if (!takesValue && std::ranges::find(IgnoredFlags, name) == std::end(IgnoredFlags)) {
+        } else if (!value && std::ranges::find(IgnoredFlags, name) == std::end(IgnoredFlags)) {
             parsed.Error = "unknown option " + QuotedArgument(args[index]) + " (try --help)";
             return parsed;
         }

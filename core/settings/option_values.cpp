@@ -55,4 +55,28 @@ std::string QuotedArgument(std::string_view text) {
     return quoted;
 }
 
+std::optional<ScannedOption> ScanOption(const std::vector<std::string_view>& args,
+                                        std::size_t& index,
+                                        const std::function<bool(std::string_view)>& takesValue,
+                                        std::string& error) {
+    ScannedOption option{args[index], std::nullopt};
+    if (option.Name.starts_with("--") && option.Name.size() > 2) option.Name.remove_prefix(1);
+    if (const std::size_t equals = option.Name.find('='); equals != std::string_view::npos) {
+        option.Value = option.Name.substr(equals + 1);
+        option.Name = option.Name.substr(0, equals);
+    }
+    const bool wantsValue = takesValue(option.Name);
+    if (wantsValue && !option.Value) {
+        if (index + 1 == args.size()) {
+            error = "option " + QuotedArgument(option.Name) + " needs a value";
+            return std::nullopt;
+        }
+        option.Value = args[++index];
+    } else if (!wantsValue && option.Value) {
+        error = "option " + QuotedArgument(option.Name) + " takes no value";
+        return std::nullopt;
+    }
+    return option;
+}
+
 }  // namespace globulon

@@ -15,4 +15,21 @@ std::uint32_t SeedFromClockSeconds(double seconds) {
     return static_cast<std::uint32_t>(usable ? static_cast<std::uint64_t>(millis) : 0);
 }
 
+namespace {
+
+// SplitMix64's finaliser: every input bit reaches every output bit.
+std::uint64_t Scramble(std::uint64_t value) {
+    value = (value ^ (value >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    value = (value ^ (value >> 27)) * 0x94D049BB133111EBULL;
+    return value ^ (value >> 31);
+}
+
+}  // namespace
+
+std::uint32_t SeedFromClockAndProcess(std::int64_t clockNanoseconds, std::int64_t processId) {
+    const std::uint64_t mixed = Scramble(Scramble(static_cast<std::uint64_t>(clockNanoseconds)) ^
+                                         static_cast<std::uint64_t>(processId));
+    return static_cast<std::uint32_t>(mixed ^ (mixed >> 32));
+}
+
 }  // namespace globulon

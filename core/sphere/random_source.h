@@ -30,4 +30,10 @@ class RandomSource {
 // of milliseconds) gives 0.
 std::uint32_t SeedFromClockSeconds(double seconds);
 
+// The seed of a process that may start at the same moment as others (a host starts one per
+// monitor), each of which must draw its own colours: mixed from a clock reading in nanoseconds and
+// the process id, so that processes differing in either, by even one nanosecond or one id, get
+// unrelated seeds.
+std::uint32_t SeedFromClockAndProcess(std::int64_t clockNanoseconds, std::int64_t processId);
+
 }  // namespace globulon

@@ -1,10 +1,11 @@
-// The random source: a seed replays its draws, a clock reading's milliseconds are its seed, and a
-// reading no clock gives seeds 0.
+// The random source: a seed replays its draws, a clock reading's milliseconds are its seed, a
+// reading no clock gives seeds 0, and processes started together get seeds of their own.
 #include "core/sphere/random_source.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
 #include <vector>
 
 namespace globulon {
@@ -36,6 +37,17 @@ TEST(SeedFromClockSeconds, NegativeNonFiniteOrHugeReadingsGiveZero) {
     for (double seconds : {-1.0, -1e300, 1e300, double(INFINITY), double(-INFINITY), double(NAN)}) {
         EXPECT_EQ(SeedFromClockSeconds(seconds), 0u) << seconds;
     }
+}
+
+TEST(SeedFromClockAndProcess, NeighbouringIdsAndInstantsGiveDifferentSeeds) {
+    constexpr std::int64_t Second = 1'765'000'000'000'000'000;
+    std::set<std::uint32_t> seeds;
+    for (std::int64_t pid = 1000; pid < 1032; ++pid) {
+        for (std::int64_t nanoseconds = 0; nanoseconds < 32; ++nanoseconds) {
+            seeds.insert(SeedFromClockAndProcess(Second + nanoseconds, pid));
+        }
+    }
+    EXPECT_EQ(seeds.size(), 32u * 32u);
 }
 
 }  // namespace
