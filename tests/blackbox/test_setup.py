@@ -11,10 +11,10 @@ from harness import (DEADLINE, TITLE, GlobulonTestCase, ToolLines, control_rects
 
 DIALOG = f"^{TITLE}$"
 KEYS = ("ColorFixed", "ColorRandom", "BlackScreen", "MouseMove")
-USED_KEYS = ("alt+o", "alt+d", "alt+m", "alt+r", "alt+g", "alt+b", "alt+space", "Return",
-             "Escape", "alt+F4", "Up", "Down", "Home", "End", "Tab", "n")
-# Control ids of the colour lists and the swatch.
-RED_LIST, GREEN_LIST, BLUE_LIST, SWATCH = 105, 107, 109, 111
+USED_KEYS = ("alt+o", "alt+c", "alt+d", "alt+m", "alt+r", "alt+g", "alt+b", "alt+space",
+             "Return", "Escape", "alt+F4", "Up", "Down", "Home", "End", "Tab", "shift+Tab", "n")
+# Control ids of the options, the colour lists and the swatch.
+RANDOM, RED_LIST, GREEN_LIST, BLUE_LIST, SWATCH = 102, 105, 107, 109, 111
 OK, CANCEL = 1, 2
 PICKER_BASIC_COLOURS = 720  # the basic colours of the system's colour dialog
 
@@ -55,10 +55,12 @@ class SetupDialogCase(GlobulonTestCase):
         return {key: get_setting(key) for key in KEYS}
 
     def swatch_shows(self, rgb):
-        """True when most of the swatch is painted in the colour."""
+        """True once most of the swatch is painted in the colour; False when it is not within
+        DEADLINE."""
         left, top, right, bottom = control_rects(TITLE)[0][SWATCH]
         crop = (right - left - 4, bottom - top - 4, left + 2, top + 2)
-        return count_color(screenshot(), rgb, crop) > crop[0] * crop[1] // 2
+        return wait_until(lambda: count_color(screenshot(), rgb, crop) > crop[0] * crop[1] // 2,
+                          DEADLINE)
 
 
 class FirstRun(SetupDialogCase):
@@ -91,6 +93,31 @@ class StoredFixedColour(SetupDialogCase):
         self.assertEqual(finish(process, timeout=DEADLINE), 0)
         self.assertEqual(self.stored(), {"ColorFixed": "10,20,30", "ColorRandom": "0",
                                          "BlackScreen": "False", "MouseMove": "False"})
+
+
+class ColourOptions(SetupDialogCase):
+    def test_random_colours_and_back_bring_the_stored_colour_and_checks_back(self):
+        set_setting("ColorRandom", "0")
+        set_setting("ColorFixed", "255,128,0")
+        process, _ = self.open_dialog()
+        # "&Delete Screen" cleared, then "Random &Colors": the lists take no input, and the
+        # option is the group's tab stop.
+        self.press("alt+d", "alt+c", "Tab")
+        self.assertTrue(wait_until(lambda: focused_control(TITLE) == OK, DEADLINE),
+                        "Tab did not skip the lists")
+        self.press("shift+Tab")
+        self.assertTrue(wait_until(lambda: focused_control(TITLE) == RANDOM, DEADLINE),
+                        "the random option is no tab stop")
+        self.assertTrue(self.swatch_shows((255, 255, 255)))
+        # "&Only one color" brings back what is stored, "Delete Screen" ticked as it was.
+        self.press("alt+o", "Tab")
+        self.assertTrue(wait_until(lambda: focused_control(TITLE) == RED_LIST, DEADLINE),
+                        "the lists take no input again")
+        self.assertTrue(self.swatch_shows((255, 128, 0)))
+        self.press("Return")
+        self.assertEqual(finish(process, timeout=DEADLINE), 0)
+        self.assertEqual(self.stored(), {"ColorFixed": "255,128,0", "ColorRandom": "0",
+                                         "BlackScreen": "True", "MouseMove": "False"})
 
 
 class PickingColours(SetupDialogCase):
