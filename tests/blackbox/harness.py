@@ -238,6 +238,45 @@ class ToolLines:
             self.process.stdout.close()
 
 
+class LinkRecorder:
+    """tools/link_recorder.exe as the program for one kind of link ("mailto", "https") while a
+    test runs: it notes each start, with the desktop it was started on, in a file of the test's.
+    The handler the prefix had comes back when the test ends."""
+
+    def __init__(self, test, scheme):
+        # Wine reads link handlers from the machine's classes only (not the user's).
+        self._key = rf"HKLM\Software\Classes\{scheme}\shell\open\command"
+        folder = tempfile.TemporaryDirectory(prefix="globulon-links-")
+        test.addCleanup(folder.cleanup)
+        self._record = os.path.join(folder.name, "started.txt")
+        query = reg("query", self._key, "/ve")
+        was = [line.split("REG_SZ", 1)[1].strip() for line in query.stdout.splitlines()
+               if "REG_SZ" in line]
+        test.addCleanup(self._set_handler, was[0] if was else None)
+        recorder = windows_path(os.path.join(TOOLS, "tools", "link_recorder.exe"))
+        self._set_handler(f'"{recorder}" "{windows_path(self._record)}" "%1"')
+
+    def _set_handler(self, command):
+        if command is None:
+            reg("delete", self._key, "/ve", "/f")
+            return
+        result = reg("add", self._key, "/ve", "/t", "REG_SZ", "/d", command, "/f")
+        if result.returncode != 0:
+            raise AssertionError(f"could not set the link handler: {result.stdout}{result.stderr}")
+
+    def starts(self):
+        """The recorded starts, one (desktop, link) each."""
+        if not os.path.exists(self._record):
+            return []
+        with open(self._record, encoding="utf-8", errors="replace") as file:
+            return [tuple(line.split(" ", 1)) for line in file.read().splitlines() if line]
+
+
+def windows_path(path):
+    return subprocess.run(["winepath", "-w", path], capture_output=True, text=True,
+                          check=True).stdout.strip()
+
+
 class PreviewHost(ToolLines):
     """preview_host.exe, the stand-in display-settings dialog, driven through its standard input.
     mode is "child" or "popup"; options as the tool takes them (--page-title, --other-tree)."""
