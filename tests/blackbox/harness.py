@@ -464,6 +464,33 @@ class ScreenReader:
         self._xlib.XCloseDisplay(self._display)
 
 
+def pointer_hot_spot():
+    """The hot spot (x, y) inside the picture of the pointer the X server shows now (read through
+    XFixes): a program's own pointer tells itself from the arrow by it."""
+    import ctypes
+
+    class CursorImage(ctypes.Structure):
+        _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short), ("width", ctypes.c_ushort),
+                    ("height", ctypes.c_ushort), ("xhot", ctypes.c_ushort),
+                    ("yhot", ctypes.c_ushort), ("cursor_serial", ctypes.c_ulong),
+                    ("pixels", ctypes.c_void_p), ("atom", ctypes.c_ulong),
+                    ("name", ctypes.c_char_p)]
+
+    xlib, xfixes = ctypes.CDLL("libX11.so.6"), ctypes.CDLL("libXfixes.so.3")
+    xlib.XOpenDisplay.restype = ctypes.c_void_p
+    xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    xlib.XFree.argtypes = [ctypes.c_void_p]
+    xfixes.XFixesGetCursorImage.restype = ctypes.POINTER(CursorImage)
+    xfixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
+    display = xlib.XOpenDisplay(None)
+    image = xfixes.XFixesGetCursorImage(display)
+    spot = (image.contents.xhot, image.contents.yhot) if image else None
+    if image:
+        xlib.XFree(image)
+    xlib.XCloseDisplay(display)
+    return spot
+
+
 class PixelWatch:
     """Reads one pixel of the X screen as fast as it can, in a thread, until stopped: catches
     what a screenshot is too slow for, such as one wrong frame of a few milliseconds."""
