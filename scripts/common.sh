@@ -9,7 +9,7 @@ export WINEARCH=win64
 
 GLOBULON_PACKAGES=(cmake ninja-build g++ googletest clang-format clang libclang-rt-14-dev
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
-    wine wine64 fonts-wine xvfb xdotool x11-apps x11-utils imagemagick python3
+    wine wine64 fonts-wine xvfb xdotool x11-apps x11-utils libxfixes3 imagemagick python3
     wixl msitools zip libx11-dev libxml2-utils xserver-xephyr
     libxinerama-dev x11-xserver-utils xscreensaver xsecurelock dpkg-dev lintian
     mate-screensaver dbus-daemon libglib2.0-bin

@@ -214,6 +214,45 @@ class ToolLines:
             self.process.stdout.close()
 
 
+class LinkRecorder:
+    """tools/link_recorder.exe as the program for one kind of link ("mailto", "https") while a
+    test runs: it notes each start, with the desktop it was started on, in a file of the test's.
+    The handler the prefix had comes back when the test ends."""
+
+    def __init__(self, test, scheme):
+        # Wine reads link handlers from the machine's classes only (not the user's).
+        self._key = rf"HKLM\Software\Classes\{scheme}\shell\open\command"
+        folder = tempfile.TemporaryDirectory(prefix="globulon-links-")
+        test.addCleanup(folder.cleanup)
+        self._record = os.path.join(folder.name, "started.txt")
+        query = reg("query", self._key, "/ve")
+        was = [line.split("REG_SZ", 1)[1].strip() for line in query.stdout.splitlines()
+               if "REG_SZ" in line]
+        test.addCleanup(self._set_handler, was[0] if was else None)
+        recorder = windows_path(os.path.join(TOOLS, "tools", "link_recorder.exe"))
+        self._set_handler(f'"{recorder}" "{windows_path(self._record)}" "%1"')
+
+    def _set_handler(self, command):
+        if command is None:
+            reg("delete", self._key, "/ve", "/f")
+            return
+        result = reg("add", self._key, "/ve", "/t", "REG_SZ", "/d", command, "/f")
+        if result.returncode != 0:
+            raise AssertionError(f"could not set the link handler: {result.stdout}{result.stderr}")
+
+    def starts(self):
+        """The recorded starts, one (desktop, link) each."""
+        if not os.path.exists(self._record):
+            return []
+        with open(self._record, encoding="utf-8", errors="replace") as file:
+            return [tuple(line.split(" ", 1)) for line in file.read().splitlines() if line]
+
+
+def windows_path(path):
+    return subprocess.run(["winepath", "-w", path], capture_output=True, text=True,
+                          check=True).stdout.strip()
+
+
 class PreviewHost(ToolLines):
     """preview_host.exe, the stand-in display-settings dialog, driven through its standard input.
     mode is "child" or "popup"; options as the tool takes them (--page-title, --other-tree)."""
@@ -348,3 +387,30 @@ def focused_control(title):
 
 def menu_open(title):
     return control_state(title)[1]
+
+
+def pointer_hot_spot():
+    """The hot spot (x, y) inside the picture of the pointer the X server shows now (read through
+    XFixes): a program's own pointer tells itself from the arrow by it."""
+    import ctypes
+
+    class CursorImage(ctypes.Structure):
+        _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short), ("width", ctypes.c_ushort),
+                    ("height", ctypes.c_ushort), ("xhot", ctypes.c_ushort),
+                    ("yhot", ctypes.c_ushort), ("cursor_serial", ctypes.c_ulong),
+                    ("pixels", ctypes.c_void_p), ("atom", ctypes.c_ulong),
+                    ("name", ctypes.c_char_p)]
+
+    xlib, xfixes = ctypes.CDLL("libX11.so.6"), ctypes.CDLL("libXfixes.so.3")
+    xlib.XOpenDisplay.restype = ctypes.c_void_p
+    xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    xlib.XFree.argtypes = [ctypes.c_void_p]
+    xfixes.XFixesGetCursorImage.restype = ctypes.POINTER(CursorImage)
+    xfixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
+    display = xlib.XOpenDisplay(None)
+    image = xfixes.XFixesGetCursorImage(display)
+    spot = (image.contents.xhot, image.contents.yhot) if image else None
+    if image:
+        xlib.XFree(image)
+    xlib.XCloseDisplay(display)
+    return spot

@@ -5,7 +5,6 @@ there: the saver draws on black. The About box's links open nothing there (the p
 start would run where the user never sees it); on the user's desktop they do."""
 import os
 import subprocess
-import tempfile
 import unittest
 
 import harness
@@ -16,7 +15,6 @@ DESKTOP = "GlobulonSaver"
 MAGENTA = (255, 0, 255)
 GREEN = (0, 255, 0)
 MAIL_LINK = 103  # the About box's mail address
-MAILTO_COMMAND = r"HKLM\Software\Classes\mailto\shell\open\command"
 
 
 def on_own_desktop(*command):
@@ -47,11 +45,6 @@ def link_rect(own_desktop):
         if len(fields) == 5 and fields[0] == str(MAIL_LINK):
             return tuple(int(f) for f in fields[1:])
     return None
-
-
-def windows_path(path):
-    return subprocess.run(["winepath", "-w", path], capture_output=True, text=True,
-                          check=True).stdout.strip()
 
 
 def running(program):
@@ -101,50 +94,24 @@ class OwnDesktop(GlobulonTestCase):
 
 
 class LinksOnOwnDesktop(GlobulonTestCase):
-    """tools/link_recorder.exe is the program for "mailto:" links while these tests run: it notes
-    each start, with the desktop it was started on, in a file of the test's."""
+    """tools/link_recorder.exe is the program for "mailto:" links while these tests run."""
 
     def setUp(self):
         super().setUp()
         set_setting("ColorRandom", "0")
         set_setting("ColorFixed", "0,255,0")
         set_setting("MouseMove", "0")  # the pointer goes to the link without ending the saver
-        folder = tempfile.TemporaryDirectory(prefix="globulon-links-")
-        self.addCleanup(folder.cleanup)
-        self.record = os.path.join(folder.name, "started.txt")
-        recorder = os.path.join(TOOLS, "tools", "link_recorder.exe")
-        # Wine reads link handlers from the machine's classes only (not the user's).
-        query = subprocess.run(["wine", "reg", "query", MAILTO_COMMAND, "/ve"],
-                               capture_output=True, text=True)
-        was = [line.split("REG_SZ", 1)[1].strip() for line in query.stdout.splitlines()
-               if "REG_SZ" in line]
-        self.addCleanup(self.set_handler, was[0] if was else None)
-        self.set_handler(f'"{windows_path(recorder)}" "{windows_path(self.record)}" "%1"')
+        self.mail = harness.LinkRecorder(self, "mailto")
 
     def tearDown(self):
         for program in ("globulon.scr", "link_recorder.exe"):
             subprocess.run(["wine", "taskkill", "/f", "/im", program], capture_output=True)
         super().tearDown()
 
-    @staticmethod
-    def set_handler(command):
-        if command is None:
-            subprocess.run(["wine", "reg", "delete", MAILTO_COMMAND, "/ve", "/f"],
-                           capture_output=True)
-            return
-        subprocess.run(["wine", "reg", "add", MAILTO_COMMAND, "/ve", "/t", "REG_SZ", "/d",
-                        command, "/f"], capture_output=True, check=True)
-
-    def starts(self):
-        """The recorded starts, one (desktop, link) each."""
-        if not os.path.exists(self.record):
-            return []
-        with open(self.record, encoding="utf-8", errors="replace") as file:
-            return [tuple(line.split(" ", 1)) for line in file.read().splitlines() if line]
-
-    def click_mail_link(self, origin, own_desktop):
+    def click_mail_link(self, origin, own_desktop, button):
         """Opens the About box with a right click on the running saver and clicks its mail
-        link, as a person does; origin is the corner of the saver's desktop on the screen."""
+        link with the mouse button, as a person does; origin is the corner of the saver's
+        desktop on the screen."""
         left, top = origin
         shown = wait_until(lambda: count_color(screenshot(), GREEN, (1024, 768, left, top)) > 100,
                            DEADLINE)
@@ -154,13 +121,13 @@ class LinksOnOwnDesktop(GlobulonTestCase):
         link = wait_until(lambda: link_rect(own_desktop), DEADLINE)
         self.assertIsNotNone(link, "no About box")
         xdotool("mousemove", left + (link[0] + link[2]) // 2, top + (link[1] + link[3]) // 2)
-        xdotool("click", 1)
+        xdotool("click", button)
 
     def test_the_mail_link_starts_the_mail_program_on_the_users_desktop(self):
         saver = self.start("/s")
-        self.click_mail_link((0, 0), own_desktop=False)
-        self.assertTrue(wait_until(self.starts, DEADLINE), "the mail program did not start")
-        (desktop, link), = self.starts()
+        self.click_mail_link((0, 0), own_desktop=False, button=1)
+        self.assertTrue(wait_until(self.mail.starts, DEADLINE), "the mail program did not start")
+        (desktop, link), = self.mail.starts()
         self.assertEqual(desktop, "Default")
         self.assertTrue(link.startswith("mailto:"), link)
         # Whether or not a link opens, the box closes and the saver ends.
@@ -170,13 +137,14 @@ class LinksOnOwnDesktop(GlobulonTestCase):
         self.processes.append(on_own_desktop(SCR, "/S"))
         window = wait_until(desktop_window, timeout=DEADLINE)
         self.assertIsNotNone(window, "Wine's desktop window did not open")
-        self.click_mail_link(harness.window_geometry(window)[:2], own_desktop=True)
+        # Any button opens a link: here the middle one, which ends the saver all the same.
+        self.click_mail_link(harness.window_geometry(window)[:2], own_desktop=True, button=2)
         # The saver hands a link over before it ends, so by then a mail program it started has
         # started; once neither runs any more, it would have said so.
         ended = wait_until(lambda: not running("globulon.scr") and
                            not running("link_recorder.exe"), DEADLINE)
         self.assertTrue(ended, "the saver did not end on a click on the link")
-        self.assertEqual(self.starts(), [])
+        self.assertEqual(self.mail.starts(), [])
 
 
 if __name__ == "__main__":

@@ -1,22 +1,48 @@
 """The settings dialog of the real program ("/c"): what it shows at first, what OK, Cancel and
 closing store, and a second "/c" bringing the open dialog back."""
+import os
 import subprocess
 import time
 import unittest
 
-from harness import (DEADLINE, TITLE, GlobulonTestCase, ToolLines, control_rects, count_color,
-                     finish, focused_control, get_setting, menu_open, screenshot, set_setting,
-                     settings_exist, visible_windows, wait_until, window_geometry, window_texts,
-                     xdotool)
+from harness import (DEADLINE, TITLE, GlobulonTestCase, LinkRecorder, ScreenReader, ToolLines,
+                     control_rects, count_color, finish, focused_control, get_setting, menu_open,
+                     pointer_hot_spot, screenshot, set_setting, settings_exist, visible_windows,
+                     wait_until, window_geometry, window_texts, xdotool)
 
 DIALOG = f"^{TITLE}$"
 KEYS = ("ColorFixed", "ColorRandom", "BlackScreen", "MouseMove")
-USED_KEYS = ("alt+o", "alt+d", "alt+m", "alt+r", "alt+g", "alt+b", "alt+space", "Return",
-             "Escape", "alt+F4", "Up", "Down", "Home", "End", "Tab", "n")
-# Control ids of the colour lists and the swatch.
-RED_LIST, GREEN_LIST, BLUE_LIST, SWATCH = 105, 107, 109, 111
+USED_KEYS = ("alt+o", "alt+c", "alt+d", "alt+m", "alt+r", "alt+g", "alt+b", "alt+space",
+             "Return", "Escape", "alt+F4", "Up", "Down", "Home", "End", "Tab", "shift+Tab", "n")
+# Control ids of the options, the colour lists and the swatch.
+RANDOM, RED_LIST, GREEN_LIST, BLUE_LIST, SWATCH = 102, 105, 107, 109, 111
 OK, CANCEL = 1, 2
 PICKER_BASIC_COLOURS = 720  # the basic colours of the system's colour dialog
+# The About box's text, its mail and web links, and the links' colour.
+ABOUT_TEXT, MAIL_LINK, WEB_LINK, LINK_BLUE = 101, 103, 104, (0, 0, 255)
+
+
+def hand_hot_spot():
+    """The hot spot of the program's hand pointer, as its cursor file gives it."""
+    cursor = os.path.join(os.path.dirname(__file__), "..", "..", "resources", "hand.cur")
+    with open(cursor, "rb") as file:
+        entry = file.read(22)[6:]  # the first picture's entry in the file's directory
+    return int.from_bytes(entry[4:6], "little"), int.from_bytes(entry[6:8], "little")
+
+
+def underlined(rect):
+    """True when a row of the link on the screen is link blue from edge to edge: its underline."""
+    left, top, right, bottom = rect
+    reader = ScreenReader()
+    pixels = reader.pixels(left, top, right - left, bottom - top)
+    reader.close()
+    width = right - left
+    return any(pixels[i:i + width].count(LINK_BLUE) > width * 9 // 10
+               for i in range(0, len(pixels), width))
+
+
+def centre(rect):
+    return (rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2
 
 
 def setUpModule():
@@ -54,11 +80,22 @@ class SetupDialogCase(GlobulonTestCase):
     def stored(self):
         return {key: get_setting(key) for key in KEYS}
 
+    def open_about(self):
+        """"About..." from the open dialog's system menu (its last entry); returns once the box
+        shows and has the focus."""
+        self.press("alt+space")
+        self.assertTrue(wait_until(lambda: menu_open(TITLE), DEADLINE), "no system menu")
+        self.press("Up", "Return")
+        self.assertTrue(wait_until(lambda: focused_control("About"), DEADLINE),
+                        "no About box with the focus")
+
     def swatch_shows(self, rgb):
-        """True when most of the swatch is painted in the colour."""
+        """True once most of the swatch is painted in the colour; False when it is not within
+        DEADLINE."""
         left, top, right, bottom = control_rects(TITLE)[0][SWATCH]
         crop = (right - left - 4, bottom - top - 4, left + 2, top + 2)
-        return count_color(screenshot(), rgb, crop) > crop[0] * crop[1] // 2
+        return wait_until(lambda: count_color(screenshot(), rgb, crop) > crop[0] * crop[1] // 2,
+                          DEADLINE)
 
 
 class FirstRun(SetupDialogCase):
@@ -91,6 +128,31 @@ class StoredFixedColour(SetupDialogCase):
         self.assertEqual(finish(process, timeout=DEADLINE), 0)
         self.assertEqual(self.stored(), {"ColorFixed": "10,20,30", "ColorRandom": "0",
                                          "BlackScreen": "False", "MouseMove": "False"})
+
+
+class ColourOptions(SetupDialogCase):
+    def test_random_colours_and_back_bring_the_stored_colour_and_checks_back(self):
+        set_setting("ColorRandom", "0")
+        set_setting("ColorFixed", "255,128,0")
+        process, _ = self.open_dialog()
+        # "&Delete Screen" cleared, then "Random &Colors": the lists take no input, and the
+        # option is the group's tab stop.
+        self.press("alt+d", "alt+c", "Tab")
+        self.assertTrue(wait_until(lambda: focused_control(TITLE) == OK, DEADLINE),
+                        "Tab did not skip the lists")
+        self.press("shift+Tab")
+        self.assertTrue(wait_until(lambda: focused_control(TITLE) == RANDOM, DEADLINE),
+                        "the random option is no tab stop")
+        self.assertTrue(self.swatch_shows((255, 255, 255)))
+        # "&Only one color" brings back what is stored, "Delete Screen" ticked as it was.
+        self.press("alt+o", "Tab")
+        self.assertTrue(wait_until(lambda: focused_control(TITLE) == RED_LIST, DEADLINE),
+                        "the lists take no input again")
+        self.assertTrue(self.swatch_shows((255, 128, 0)))
+        self.press("Return")
+        self.assertEqual(finish(process, timeout=DEADLINE), 0)
+        self.assertEqual(self.stored(), {"ColorFixed": "255,128,0", "ColorRandom": "0",
+                                         "BlackScreen": "True", "MouseMove": "False"})
 
 
 class PickingColours(SetupDialogCase):
@@ -257,11 +319,8 @@ class SecondCopy(SetupDialogCase):
 
     def test_hand_over_brings_the_open_about_box_forward_not_the_dialog_behind_it(self):
         first, _ = self.open_dialog()
-        # "Mouse sensitivity" ticked, then "About..." from the system menu (its last entry).
-        self.press("alt+m", "alt+space")
-        self.assertTrue(wait_until(lambda: menu_open(TITLE), DEADLINE), "no system menu")
-        self.press("Up", "Return")
-        self.assertTrue(wait_until(lambda: window_texts("About"), timeout=DEADLINE))
+        self.press("alt+m")  # "Mouse sensitivity" ticked, then the About box
+        self.open_about()
         self.assertEqual(finish(self.start("/c"), timeout=DEADLINE), 0)
         # Enter belongs to the About box, which the hand-over brought forward with its focus:
         # it closes the box and leaves the dialog unsaved.
@@ -273,6 +332,37 @@ class SecondCopy(SetupDialogCase):
         self.assertFalse(settings_exist())
         self.press("Escape")
         self.assertEqual(finish(first, timeout=DEADLINE), 0)
+
+
+class AboutLinks(SetupDialogCase):
+    def test_the_links_follow_the_pointer_and_any_button_opens_one(self):
+        web = LinkRecorder(self, "https")
+        process, _ = self.open_dialog()
+        self.open_about()
+        controls = control_rects("About")[0]
+        on_text = (controls[ABOUT_TEXT][0] + 4, controls[ABOUT_TEXT][1] + 4)
+        hand = hand_hot_spot()
+        # A click on the text opens nothing: the box stays for what follows.
+        xdotool("mousemove", *on_text, "click", 1)
+        # Over a link: that link underlined, the other plain, the program's hand pointer.
+        for hovered, other in ((MAIL_LINK, WEB_LINK), (WEB_LINK, MAIL_LINK)):
+            xdotool("mousemove", *centre(controls[hovered]))
+            self.assertTrue(wait_until(lambda: underlined(controls[hovered]) and
+                                       not underlined(controls[other]) and
+                                       pointer_hot_spot() == hand, DEADLINE), hovered)
+        # Back on the text: both plain, the arrow again.
+        xdotool("mousemove", *on_text)
+        self.assertTrue(wait_until(lambda: not underlined(controls[MAIL_LINK]) and
+                                   not underlined(controls[WEB_LINK]) and
+                                   pointer_hot_spot() != hand, DEADLINE))
+        address = next(text for text in window_texts("About") if text.startswith("https://"))
+        # A right click opens the site (with its final "/"), closes the box and ends the
+        # program, storing nothing.
+        xdotool("mousemove", *centre(controls[WEB_LINK]), "click", 3)
+        self.assertEqual(finish(process, timeout=DEADLINE), 0)
+        self.assertTrue(wait_until(web.starts, DEADLINE), "the web link did not open")
+        self.assertEqual(web.starts(), [("Default", address + "/")])
+        self.assertFalse(settings_exist())
 
 
 if __name__ == "__main__":

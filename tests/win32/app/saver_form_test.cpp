@@ -1,7 +1,8 @@
 // The full-screen saver window's own handlers, on a real (hidden) window, for what the system
 // sends it: close requests (the cursor left visible at the end), the screen-saver command, a
-// change of monitors, and the repaint the frame loop asks for. Keys and clicks are a person's:
-// the black-box tests press them.
+// change of monitors, and the repaint the frame loop asks for. Keys, clicks and mouse moves are
+// a person's: the black-box tests give them (tests/blackbox/test_saver.py), and which moves count
+// while the saver runs is the cursor watch's (tests/win32/host/cursor_watch_test.cpp).
 #include "win32/app/saver_form.h"
 
 #include <gtest/gtest.h>
@@ -88,35 +89,6 @@ TEST_F(SaverFormTest, RefusesTheScreenSaverCommandOnly) {
     UnhookWindowsHookEx(cbt);
     const std::vector<WPARAM> expected = {SC_SCREENSAVE + 1, SC_MINIMIZE};
     EXPECT_EQ(carriedOut, expected);
-}
-
-TEST_F(SaverFormTest, ARealMouseMoveEndsTheSaverOnlyWhileWatchedAndWhenAskedFor) {
-    const auto moveTo = [&](int x, int y) {
-        SetCursorPos(x, y);
-        SendMessageW(form_.Hwnd(), WM_MOUSEMOVE, 0, 0);
-    };
-    program_.UseMouseMove = true;
-    moveTo(300, 300);
-    moveTo(600, 600);
-    EXPECT_FALSE(Ended()) << "not watched yet";
-    form_.WatchInput();
-    moveTo(300, 300);
-    EXPECT_FALSE(Ended()) << "the first move takes the reference";
-    moveTo(320, 300);
-    EXPECT_TRUE(Ended());
-    EXPECT_GE(CursorCounter(), 0);
-
-    program_.QuitRequested = false;
-    form_.StopWatchingInput();
-    moveTo(300, 300);
-    moveTo(600, 600);
-    EXPECT_FALSE(Ended());
-
-    program_.UseMouseMove = false;
-    form_.WatchInput();
-    moveTo(300, 300);
-    moveTo(600, 600);
-    EXPECT_FALSE(Ended()) << "the user did not ask for it";
 }
 
 TEST_F(SaverFormTest, RepaintRequestPaintsTheWholeBackgroundIntoTheGivenContext) {

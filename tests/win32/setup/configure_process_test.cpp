@@ -95,7 +95,7 @@ TEST_F(ConfigureProcess, OwnerHandleDisablesItsParentWhileTheDialogIsOpen) {
     }));
     EXPECT_TRUE(IsWindowEnabled(child));  // only the window above the handle
     ASSERT_NE(found, nullptr);
-    PostMessageW(GetDlgItem(found, IDCANCEL), BM_CLICK, 0, 0);
+    PostMessageW(found, WM_CLOSE, 0, 0);  // as "End task" closes it
     EXPECT_EQ(dialog.EndWithin(10000), 0);
     EXPECT_TRUE(IsWindowEnabled(parent));
     DestroyWindow(parent);

@@ -32,22 +32,22 @@ struct WhileOpen {
     bool OwnerEnabled = true;
 };
 
-// Runs RunConfigure(owner) here while the watcher closes the dialog with message, sent to the
-// dialog or, when control is given, to that control of it.
-WhileOpen RunAndClose(HWND owner, UINT message, WPARAM wParam, int control = 0) {
+// Runs RunConfigure(owner) here while the watcher closes the dialog with message, as the system
+// does ("End task", the Close command).
+WhileOpen RunAndClose(HWND owner, UINT message, WPARAM wParam) {
     WhileOpen seen;
-    std::thread user([&] {
+    std::thread closer([&] {
         HWND dialog = testing::WaitForWindow(FormClassName, kTitle.c_str());
         if (!dialog) return;
         seen.DialogShown = true;
         if (owner) seen.OwnerEnabled = IsWindowEnabled(owner) != FALSE;
-        PostMessageW(control ? GetDlgItem(dialog, control) : dialog, message, wParam, 0);
+        PostMessageW(dialog, message, wParam, 0);
     });
     FormContext context;
     context.AppTitle = kTitle;
     context.QuitRequested = &quitRequested;
     RunConfigure(owner, context);
-    user.join();
+    closer.join();
     return seen;
 }
 
@@ -68,7 +68,7 @@ TEST_F(ConfigureRun, OwnerIsDisabledWhileOpenAndEnabledAfter) {
     HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                  200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(owner, nullptr);
-    const WhileOpen seen = RunAndClose(owner, BM_CLICK, 0, IDCANCEL);
+    const WhileOpen seen = RunAndClose(owner, WM_CLOSE, 0);
     EXPECT_TRUE(seen.DialogShown);
     EXPECT_FALSE(seen.OwnerEnabled);
     EXPECT_TRUE(IsWindowEnabled(owner));

@@ -1,5 +1,5 @@
 // The settings dialog under test: a loaded SetupForm on a store and caption of the test
-// process's own, and the reading and clicking of its controls as the user sees them.
+// process's own, and the reading of its controls as the user sees them.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -48,7 +48,6 @@ class SetupFormTest : public ::testing::Test {
     int Selected(Id id) { return static_cast<int>(SendMessageW(C(id), CB_GETCURSEL, 0, 0)); }
     bool Checked(Id id) { return SendMessageW(C(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     bool Enabled(Id id) { return IsWindowEnabled(C(id)) != FALSE; }
-    void Click(Id id) { SendMessageW(C(id), BM_CLICK, 0, 0); }
     // The colour the form paints a control's background in.
     COLORREF Background(Id id) {
         HDC dc = CreateCompatibleDC(nullptr);

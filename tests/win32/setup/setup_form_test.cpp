@@ -1,5 +1,6 @@
 // The settings dialog as the user meets it: its window and controls, the states the stored
-// settings give, the option group, the swatch, and what OK, Cancel and closing store.
+// settings give, the swatch's pointer, and what the system's commands do. What a person's clicks
+// and keys change and store is the black-box tests' (tests/blackbox/test_setup.py).
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -163,6 +164,8 @@ TEST_F(SetupFormTest, SystemMenuAboutOpensTheBoxOtherCommandsKeepTheirMeaning) {
     ExpectNothingStored();
 }
 
+// Of the option group only the selected option is a tab stop, and disabled lists take none. What
+// a person's click on an option then changes is the black-box tests'.
 TEST_F(SetupFormTest, TabWalksTheControlsThatTakeInput) {
     Store(L"ColorRandom", L"0");
     Store(L"ColorFixed", L"1,2,3");
@@ -174,8 +177,9 @@ TEST_F(SetupFormTest, TabWalksTheControlsThatTakeInput) {
         at = GetNextDlgTabItem(form.Hwnd(), at, FALSE);
         EXPECT_EQ(GetDlgCtrlID(at), static_cast<int>(order[i])) << i;
     }
-    // In random state the lists are disabled and skipped; the tab stop moves with the option.
-    Click(Id::Random);
+    form.Unload();
+    Store(L"ColorRandom", L"1");
+    Open();
     at = GetNextDlgTabItem(form.Hwnd(), C(Id::Mouse), FALSE);
     EXPECT_EQ(at, C(Id::Random));
     EXPECT_EQ(GetNextDlgTabItem(form.Hwnd(), at, FALSE), C(Id::OK));
@@ -223,90 +227,11 @@ TEST_F(SetupFormTest, RandomWithATrueColourTextOpensRandomAsTheSaverDraws) {
     EXPECT_FALSE(form.Logic().FixedColorStored());
 }
 
-// --- the option group -------------------------------------------------------------------------
-
-TEST_F(SetupFormTest, RandomAndBackRestoresTheStoredColourAndChecks) {
-    Store(L"ColorRandom", L"0");
-    Store(L"ColorFixed", L"255,128,0");
-    Open();
-    Click(Id::Black);
-    EXPECT_FALSE(Checked(Id::Black));
-    Click(Id::Random);
-    ExpectRandomState();
-    Click(Id::Fisso);
-    EXPECT_TRUE(Checked(Id::Fisso));
-    EXPECT_FALSE(Checked(Id::Random));
-    ExpectLists(255, 128, 0);
-    EXPECT_EQ(Background(Id::Swatch), RGB(255, 128, 0));
-    EXPECT_TRUE(Checked(Id::Black));  // the stored state came back too
-    for (Id list : {Id::Red, Id::Green, Id::Blue}) {
-        EXPECT_TRUE(Enabled(list));
-        EXPECT_EQ(Background(list), RGB(255, 255, 255));
-    }
-}
-
-TEST_F(SetupFormTest, FixedFromStoredRandomStartsBlackOnZero) {
-    Open();
-    Click(Id::Fisso);
-    ExpectLists(0, 0, 0);
-    EXPECT_EQ(Background(Id::Swatch), RGB(0, 0, 0));
-    Click(Id::Fisso);  // already selected: nothing happens
-    ExpectLists(0, 0, 0);
-    Click(Id::Random);
-    ExpectRandomState();
-}
-
-// --- OK, Cancel and closing ---------------------------------------------------------------------
-
-TEST_F(SetupFormTest, OkStoresTheFourValuesAndEndsTheDialog) {
-    Store(L"ColorRandom", L"0");
-    Store(L"ColorFixed", L"10,20,30");
-    Open();
-    Click(Id::Mouse);
-    Click(Id::OK);
-    EXPECT_TRUE(quit_);
-    EXPECT_EQ(Stored(L"ColorFixed"), L"10,20,30");
-    EXPECT_EQ(Stored(L"ColorRandom"), L"0");
-    EXPECT_EQ(Stored(L"BlackScreen"), L"True");
-    EXPECT_EQ(Stored(L"MouseMove"), L"True");
-    EXPECT_TRUE(IsWindow(form.Hwnd()));  // the run unloads it, not the button
-}
-
-TEST_F(SetupFormTest, OkInRandomStateStoresEmptyColour) {
-    Open();
-    Click(Id::Black);
-    Click(Id::OK);
-    EXPECT_EQ(Stored(L"ColorFixed"), L"");
-    EXPECT_EQ(Stored(L"ColorRandom"), L"1");
-    EXPECT_EQ(Stored(L"BlackScreen"), L"False");
-    EXPECT_EQ(Stored(L"MouseMove"), L"False");
-}
-
-TEST_F(SetupFormTest, OkOnAnUnreadableColourStoresTheWhiteTheSaverDraws) {
-    Store(L"ColorRandom", L"");
-    Store(L"ColorFixed", L"no colour");
-    Open();
-    Click(Id::OK);
-    EXPECT_EQ(Stored(L"ColorFixed"), L"255,255,255");
-    EXPECT_EQ(Stored(L"ColorRandom"), L"0");
-}
-
-TEST_F(SetupFormTest, CancelAndCloseStoreNothing) {
-    Open();
-    Click(Id::Fisso);
-    Click(Id::Cancel);
-    EXPECT_TRUE(quit_);
-    quit_ = false;
-    SendMessageW(form.Hwnd(), WM_CLOSE, 0, 0);
-    EXPECT_TRUE(quit_);
-    EXPECT_TRUE(IsWindow(form.Hwnd()));
-    ExpectNothingStored();
-}
-
 // --- the swatch ---------------------------------------------------------------------------------
 
+// The system asks for the pointer on each move over the swatch: the hand in the fixed-colour state
+// only.
 TEST_F(SetupFormTest, SwatchGetsTheHandPointerInFixedStateOnly) {
-    Open();
     HCURSOR hand = LoadCursorW(ProgramInstance(), MAKEINTRESOURCEW(101));
     if (!hand) hand = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
     const auto moveOverSwatch = [&] {
@@ -314,11 +239,12 @@ TEST_F(SetupFormTest, SwatchGetsTheHandPointerInFixedStateOnly) {
                      MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
         return GetCursor();
     };
+    Open();
     EXPECT_NE(moveOverSwatch(), hand);
-    Click(Id::Fisso);
+    form.Unload();
+    Store(L"ColorRandom", L"0");
+    Open();
     EXPECT_EQ(moveOverSwatch(), hand);
-    Click(Id::Random);
-    EXPECT_EQ(moveOverSwatch(), hand);  // once given, it stays
 }
 
 // --- unloading ----------------------------------------------------------------------------------
