@@ -42,18 +42,26 @@ def start_tool(name, *args):
 
 # --- settings ------------------------------------------------------------------------------
 
-def reg(*args):
-    """Runs Wine's reg.exe with the arguments; returns the finished process. A reg.exe that ends
-    with an error and says nothing at all never started under Wine (it prints every outcome):
-    that is said, and it is started once more."""
+def run_wine_tool(*command, timeout=None):
+    """Runs a Wine tool or test tool to its end (command: "wine", program, arguments; or
+    "winepath", ...); returns the finished process with its output as text. A tool that ends
+    with an error and says nothing at all never started under Wine (each prints what it did):
+    that is said, and it is started once more. The program under test is never started so."""
     for attempt in (1, 2):
-        result = subprocess.run(["wine", "reg", *args], capture_output=True, text=True,
-                                stdin=subprocess.DEVNULL)
+        result = subprocess.run(list(command), capture_output=True, text=True,
+                                encoding="utf-8", errors="replace", stdin=subprocess.DEVNULL,
+                                timeout=timeout)
         if result.returncode == 0 or result.stdout or result.stderr:
             return result
-        print(f"reg.exe did not start under Wine (exit status {result.returncode}, no output; "
+        name = os.path.basename(command[1] if command[0] == "wine" else command[0])
+        print(f"{name} did not start under Wine (exit status {result.returncode}, no output; "
               f"attempt {attempt} of 2)", file=sys.stderr)
     return result
+
+
+def reg(*args):
+    """Runs Wine's reg.exe with the arguments; returns the finished process."""
+    return run_wine_tool("wine", "reg", *args)
 
 
 def clear_settings():
@@ -249,8 +257,10 @@ class LinkRecorder:
 
 
 def windows_path(path):
-    return subprocess.run(["winepath", "-w", path], capture_output=True, text=True,
-                          check=True).stdout.strip()
+    result = run_wine_tool("winepath", "-w", path)
+    if result.returncode != 0:
+        raise AssertionError(f"winepath cannot name {path}: {result.stderr}")
+    return result.stdout.strip()
 
 
 class PreviewHost(ToolLines):

@@ -67,7 +67,7 @@ def running(program):
 class OwnDesktop(GlobulonTestCase):
     def tearDown(self):
         for program in ("globulon.scr", "color_window.exe"):
-            subprocess.run(["wine", "taskkill", "/f", "/im", program], capture_output=True)
+            harness.run_wine_tool("wine", "taskkill", "/f", "/im", program)
         super().tearDown()
 
     def test_drawing_over_the_desktop_gives_black_on_a_desktop_of_its_own(self):
@@ -105,7 +105,7 @@ class LinksOnOwnDesktop(GlobulonTestCase):
 
     def tearDown(self):
         for program in ("globulon.scr", "link_recorder.exe"):
-            subprocess.run(["wine", "taskkill", "/f", "/im", program], capture_output=True)
+            harness.run_wine_tool("wine", "taskkill", "/f", "/im", program)
         super().tearDown()
 
     def click_mail_link(self, origin, own_desktop, button):

@@ -2,12 +2,11 @@
 it records its window under "ActiveSetup", draws in the pen colour, and ends soon after the
 dialog selects another saver or drops the preview window. In a dialog whose list it cannot read
 (another language, another layout) it draws on until the dialog closes or ends."""
-import subprocess
 import time
 import unittest
 
 from harness import (DEADLINE, GlobulonTestCase, PreviewHost, count_color, finish, get_setting,
-                     picture_changes, set_setting, wait_for_color, wait_until)
+                     picture_changes, run_wine_tool, set_setting, wait_for_color, wait_until)
 
 GREEN = (0, 255, 0)
 # The preview loop asks the dialog ten times a second; Wine needs a moment to end the process,
@@ -93,7 +92,7 @@ class PreviewInAnyDialog(PreviewTestCase):
         host = self.start_host("popup", "--page-title", "Bildschirmschoner")
         process = self.start_preview(host)
         self.assert_draws_on(host, process, "translated title")
-        subprocess.run(["wine", "taskkill", "/im", "preview_host.exe"], capture_output=True)
+        run_wine_tool("wine", "taskkill", "/im", "preview_host.exe")
         self.assert_ends_soon(process, "translated title: close request")
 
     def test_another_layout_keeps_the_preview_until_the_host_ends(self):

@@ -1,5 +1,4 @@
 """The full-screen saver, started as the screen-saver host starts it, and driven like a user."""
-import subprocess
 import time
 import unittest
 
@@ -143,7 +142,7 @@ class CloseRequests(SaverTestCase):
         set_setting("ColorFixed", "0,255,0")
         process, _ = self.start_saver()
         # taskkill without /f asks the program's windows to close, as "End task" does.
-        subprocess.run(["wine", "taskkill", "/im", "globulon.scr"], capture_output=True)
+        harness.run_wine_tool("wine", "taskkill", "/im", "globulon.scr")
         self.assertEnds(process)
         # Nothing of the first copy is left to stop the next one.
         process, _ = self.start_saver()

@@ -7,8 +7,8 @@ import unittest
 
 from harness import (DEADLINE, TITLE, GlobulonTestCase, LinkRecorder, ScreenReader, ToolLines,
                      control_rects, count_color, finish, focused_control, get_setting, menu_open,
-                     pointer_hot_spot, screenshot, set_setting, settings_exist, visible_windows,
-                     wait_until, window_geometry, window_texts, xdotool)
+                     pointer_hot_spot, run_wine_tool, screenshot, set_setting, settings_exist,
+                     visible_windows, wait_until, window_geometry, window_texts, xdotool)
 
 DIALOG = f"^{TITLE}$"
 KEYS = ("ColorFixed", "ColorRandom", "BlackScreen", "MouseMove")
@@ -279,7 +279,7 @@ class LeavingWithoutOk(SetupDialogCase):
         process, _ = self.open_dialog()
         self.press("alt+m")
         # taskkill without /f asks the program's windows to close, as "End task" does.
-        subprocess.run(["wine", "taskkill", "/im", "globulon.scr"], capture_output=True)
+        run_wine_tool("wine", "taskkill", "/im", "globulon.scr")
         self.assertEqual(finish(process, timeout=DEADLINE), 0)
         self.assertFalse(settings_exist())
 
