@@ -21,6 +21,8 @@ def wait_until(predicate, timeout, interval=0.1):
         value = predicate()
         if value or time.monotonic() >= deadline:
             return value
+        # Not a wait for the condition: the pause between two looks at it, so that polling
+        # leaves the machine to the program under test; the deadline bounds the whole wait.
         time.sleep(interval)
 
 

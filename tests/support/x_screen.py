@@ -74,6 +74,8 @@ class PixelWatch:
         reader = ScreenReader()
         while not self._stop.is_set():
             self.samples.extend(reader.pixels(self._x, self._y))
+            # What is watched is about time: one wrong frame lasts a few milliseconds, so a
+            # reading every half millisecond catches it without taking a whole core.
             time.sleep(0.0005)
         reader.close()
 
