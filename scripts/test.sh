@@ -31,8 +31,8 @@ suite() {
     failures=$((failures + 1))
     summary+=("FAILED  $name")
     local failed
-    failed=$(sed -n -e 's/^[[:space:]]*[0-9][0-9]* - \(.*\) (.*)$/\1/p' -e 's/^\(FAIL\|ERROR\): \(.*\)$/\2/p' \
-        "$output" | sort -u)
+    failed=$(sed -n -e 's/^[[:space:]]*[0-9][0-9]* - \(.*\) (.*)$/\1/p' \
+        -e 's/^\(FAIL\|ERROR\): \(.*\)$/\2/p' "$output" | sort -u)
     while IFS= read -r test; do
         [ -n "$test" ] && summary+=("          $test")
     done <<<"$failed"
@@ -70,7 +70,8 @@ win32_build() { cmake --preset win32 >/dev/null && cmake --build --preset win32;
 release() { scripts/release.sh && python3 -m unittest discover -v -s tests/release; }
 
 suite "formatting" formatting
-suite "native build, unit tests, the X11 program in its hosts, the Wayland program in sway and weston" native
+suite "native build, unit tests, the X11 program in its hosts, the Wayland one in sway and weston" \
+    native
 suite "fuzz targets, 5 seconds each" scripts/fuzz.sh 5
 if suite "Windows 64-bit build" win64_build; then
     suite "Windows tests under Wine" win64_tests

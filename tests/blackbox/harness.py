@@ -361,42 +361,38 @@ def window_texts(title):
     return [line.rstrip("\r") for line in result.stdout.splitlines()]
 
 
-def control_rects(title):
-    """Where the controls of the Windows window with that title sit on the screen: a dict from
-    control id to (left, top, right, bottom), and the open drop-down list's (left, top, right,
-    bottom, item height, top index), or None while no list is open."""
+def control_report(title):
+    """What tools/control_rects.exe tells of the Windows window with that title: where its
+    controls sit on the screen (a dict from control id to (left, top, right, bottom)), the open
+    drop-down list's (left, top, right, bottom, item height, top index) or None, the id of the
+    control with the keyboard focus or None, and whether a menu is open."""
     result = subprocess.run(["wine", os.path.join(TOOLS, "tools", "control_rects.exe"), title],
                             capture_output=True, text=True)
-    controls, open_list = {}, None
+    controls, open_list, focus, menu = {}, None, None, False
     for line in result.stdout.splitlines():
         fields = line.split()
         if fields and fields[0] == "list":
             open_list = tuple(int(f) for f in fields[1:])
+        elif len(fields) == 2 and fields[0] == "focus":
+            focus = int(fields[1])
+        elif fields == ["menu"]:
+            menu = True
         elif len(fields) == 5:
             controls[int(fields[0])] = tuple(int(f) for f in fields[1:])
-    return controls, open_list
+    return controls, open_list, focus, menu
 
 
-def control_state(title):
-    """What the Windows window with that title is doing with the keyboard: (id of the control
-    with the focus or None, True while a menu is open)."""
-    result = subprocess.run(["wine", os.path.join(TOOLS, "tools", "control_rects.exe"), title],
-                            capture_output=True, text=True)
-    focus, menu = None, False
-    for line in result.stdout.split("\n"):
-        fields = line.split()
-        if len(fields) == 2 and fields[0] == "focus":
-            focus = int(fields[1])
-        menu = menu or fields == ["menu"]
-    return focus, menu
+def control_rects(title):
+    """The controls' places and the open list's, as control_report gives them."""
+    return control_report(title)[:2]
 
 
 def focused_control(title):
-    return control_state(title)[0]
+    return control_report(title)[2]
 
 
 def menu_open(title):
-    return control_state(title)[1]
+    return control_report(title)[3]
 
 
 def pointer_hot_spot():

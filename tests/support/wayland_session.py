@@ -48,7 +48,8 @@ class Picture:
     def differs(self, other, box):
         """Rows of box = (left, top, right, bottom) that differ from the other picture's."""
         left, top, right, bottom = box
-        return sum(self.row(y, left, right) != other.row(y, left, right) for y in range(top, bottom))
+        return sum(self.row(y, left, right) != other.row(y, left, right)
+                   for y in range(top, bottom))
 
     def changed_box(self, other):
         """The smallest box (left, top, right, bottom) round every pixel that differs from the
